@@ -1,0 +1,60 @@
+// Every user-interface text in both languages. The file is UTF-8; LoadUiStrings turns
+// each text into Windows-1251. "\n\r" is the line break of message texts (line feed,
+// then carriage return).
+#include "settings/ui_string_texts.h"
+
+#include "settings/ui_strings.h"
+
+const UiStringSource UiStringSources[] = {
+    {StrDialogTitle, " Selenarium", " Параметры заставки \"Selenarium\""},
+    {StrShowStars, "Show stars", "Показывать звезды"},
+    {StrShowText, "Show text information", "Показывать текстовую информацию"},
+    {StrObserverPlace, "Observer place", "Место наблюдателя"},
+    {StrLatitude, "Latitude", "Широта"},
+    {StrLongitude, "Longitude", "Долгота"},
+    {StrNorthern, "Northern", "Северная"},
+    {StrSouthern, "Southern", "Южная"},
+    {StrEastern, "Eastern", "Восточная"},
+    {StrWestern, "Western", "Западная"},
+    {StrLanguage, "Language", "Язык"},
+    {StrCityList, "List of the Cities", "Список городов"},
+    {StrAddPlace, "Add place in the list", "Добавить в список"},
+    {StrDeletePlace, "Delete place from the list", "Удалить из списка"},
+    {StrName, "Name", "Название"},
+    {StrDmsHeader, "degrees   minutes   seconds", "градусы  минуты секунды"},
+    {StrListFull,
+     "It is impossible to add the new location!\n\rAt first delete from the list unused cities, then try again.",
+     "Нельзя добавить новое местоположение!\n\rСначала удалите из списка неиспользуемые города,\n\rпотом попробуйте снова."},
+    {StrAddCaption, "Addition to the list", "Добавление в список"},
+    {StrNameExists, "The name: %s already is in the list,\n\r the location will not be added!",
+     "Имя: %s уже есть в списке,\n\rместоположение не будет добавлено!"},
+    {StrAddConfirm, "In the list the new location will be added:\n\r",
+     "В список будет добавлено новое местоположение:\n\r"},
+    // The English text starts with the Cyrillic capital Es (U+0421), as it always has.
+    {StrCannotCreateFile, "\u0421an not create file! the City will not be added!",
+     "Невозможно создать файл на диске!\n\r     Город добавлен не будет!"},
+    {StrNoCitySelected, "The city is not selected from the list!", "В списке не выбран город!"},
+    {StrNameAbsent, "The Name '%s' is absent in the list!", "Имени '%s' нет в списке!"},
+    {StrDeleteCaption, "Deleting from the list", "Удаление из списка"},
+    {StrDeleteConfirm, "Are you sure, that you want to delete the location",
+     "Вы уверены, что хотите удалить местоположение"},
+    {StrDatabaseNotFound, "The file with the cities database is not found!",
+     "Не найден файл с базой по городам!"},
+    {StrLongitudeRange, "Longitude is out of range [0-180°]", "Долгота вне диапазона [0-180°]"},
+    {StrLatitudeRange, "Latitude is out of range [0-90°]", "Широта вне диапазона [0-90°]"},
+    {StrAboutTitle, "About \"Selenarium\"", "О заставке \"Selenarium\""},
+    {StrMakerLine, "Made by Kestrelwick, 2026", "Разработчик: Kestrelwick, 2026"},
+    {StrAbout, "About", "О программе"},
+    {StrMoon, "Moon", "Луна"},
+    {StrSun, "Sun", "Солнце"},
+    {StrRise, "rise", "восход"},
+    {StrSet, "set", "закат"},
+    {StrDayLength, "day length", "долгота дня"},
+    {StrHeight, "height", "высота"},
+    {StrAzimuth, "azimuth", "азимут"},
+    {StrLunarDay, "Lunar day", "Лунный день"},
+    {StrYourCoordinates, "Your coordinates:", "Ваши координаты:"},
+    {StrSetUpLocation, "Set up your own location!", "Задайте свое местоположение!"},
+};
+
+const int UiStringSourceCount = static_cast<int>(sizeof UiStringSources / sizeof UiStringSources[0]);
