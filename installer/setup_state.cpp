@@ -1,0 +1,5 @@
+#include "installer/setup_state.h"
+
+char InstallFolder[InstallFolderSize];
+char ScreenSaverPath[ScreenSaverPathSize];
+bool ExtractionOutcome = false;
