@@ -27,3 +27,10 @@ void EquatorialToHorizontal(double& rightAscension, double& declination, double 
   rightAscension = ReduceDegrees(azimuth * kDegreesPerRadian);
   declination = std::asin(sinHeight) * kDegreesPerRadian;
 }
+
+double AzimuthIntoRange(double azimuth) {
+  double a = std::fmod(azimuth, 360.0);
+  if (a > 180.0) a -= 360.0;
+  if (a <= -180.0) a += 360.0;
+  return a;
+}

@@ -11,4 +11,7 @@ void EclipticToEquatorial(double& longitude, double& latitude, double obliquity)
 // ObserverPlace. Geocentric: no refraction, no parallax.
 void EquatorialToHorizontal(double& rightAscension, double& declination, double siderealAngle);
 
+// Brings an azimuth in degrees into (-180, 180]; due north stays +180.
+double AzimuthIntoRange(double azimuth);
+
 #endif

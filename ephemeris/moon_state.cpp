@@ -33,14 +33,6 @@ DateWork dateWork = {};
 bool dateCacheEnabled = true;
 double lastNewMoon = 0;
 
-// Into (-180, 180]: due north stays +180.
-double AzimuthIntoRange(double azimuth) {
-  double a = std::fmod(azimuth, 360.0);
-  if (a > 180.0) a -= 360.0;
-  if (a <= -180.0) a += 360.0;
-  return a;
-}
-
 // Azimuth and height of an ecliptic direction (degrees) for the local sidereal angle.
 void Horizontal(double longitude, double latitude, double obliquity, double siderealAngle,
                 double& azimuth, double& height) {
