@@ -1,0 +1,24 @@
+// The packer's side of the payload: the same context model as the unpacker, driven
+// symbol by symbol with the range encoder, behind the "PPM" header.
+#ifndef SELENARIUM_TOOLS_PACKER_PAYLOAD_ENCODER_H
+#define SELENARIUM_TOOLS_PACKER_PAYLOAD_ENCODER_H
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// What the model went through while coding (shows that pruning and rescaling happened).
+struct PayloadStats {
+    uint32_t pruneRuns[4];       // orders 5, 3, 2, 1
+    uint32_t orderZeroRescales;
+    bool orderZeroEscapeRemoved; // every byte value has appeared
+    size_t streamBytes;          // coded stream, first symbol included, padding excluded
+};
+
+// The payload ("PPM", check value, decoded length, coded stream) for `count` bytes, padded
+// so that the decoder's work area (20 x payload length) holds the decoded bytes.
+// False when memory runs out.
+bool EncodePicturePayload(const uint8_t* bytes, size_t count, std::vector<uint8_t>* payload,
+                          PayloadStats* stats = nullptr);
+
+#endif
