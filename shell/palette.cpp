@@ -1,25 +1,324 @@
-// Until palettised displays are handled, no palette is ever created: every operation
-// answers as "no palette exists".
+// The saver's logical palette on displays of 256 colours or fewer: building it from the
+// pixel format, sharing or taking over the system palette's static colours, realising it
+// on activation and palette messages, and giving everything back at teardown.
 #include "palette.h"
 
-SaverPalette* CreateSaverPalette(HDC, const PIXELFORMATDESCRIPTOR*, bool)
-{
-    return nullptr;
-}
+#include <stdlib.h>
+#include <string.h>
 
-int RealizePaletteForWindow(SaverPalette*, HWND, HDC, bool)
+#include <new>
+
+#include "glscrnsv.h"
+#include "palette_colour_text.h"
+#include "palette_layout.h"
+#include "palette_system_colours.h"
+#include "shell_assert.h"
+#include "sswindow.h"
+
+namespace {
+
+// The stock default palette's 20 colours and the slot each takes in a 3-3-2 palette.
+PaletteColour gStaticColours[kStaticColourCount];
+int gStaticSlots[kStaticColourCount] = {
+    0, 3, 24, 27, 64, 67, 88, 173, 181, 236, 247, 164, 91, 7, 56, 63, 192, 199, 248, 255};
+
+// The user's interface colours, saved at take-over and refreshed from the registry at
+// give-back.
+COLORREF gSavedColours[gNumStaticColors];
+
+const char kUserColoursKey[] = "Control Panel\\Colors";
+
+// Until the creator chooses a handler, palette messages are answered with 0.
+LRESULT NoPaletteHandler(HWND, UINT, WPARAM, LPARAM)
 {
     return 0;
 }
 
-LRESULT PaletteFullScreenHandler(HWND, UINT, WPARAM, LPARAM)
+SaverPalette* CurrentPalette()
 {
-    return 0;
+    return g_pSaverShell ? g_pSaverShell->pPalette : nullptr;
 }
 
-LRESULT PaletteWindowHandler(HWND, UINT, WPARAM, LPARAM)
+SaverWindow* RecordFor(HWND window)
 {
-    return 0;
+    return g_pSaverShell ? FindSaverWindow(g_pSaverShell, window) : nullptr;
+}
+
+PaletteLayout LayoutOf(const PIXELFORMATDESCRIPTOR& pfd)
+{
+    return PaletteLayout{pfd.cColorBits, pfd.cRedBits,  pfd.cRedShift, pfd.cGreenBits,
+                         pfd.cGreenShift, pfd.cBlueBits, pfd.cBlueShift};
+}
+
+LOGPALETTE* AllocateLogPalette(int count)
+{
+    size_t size = sizeof(LOGPALETTE) + (count - 1) * sizeof(PALETTEENTRY);
+    LOGPALETTE* plp = static_cast<LOGPALETTE*>(calloc(1, size));
+    if (plp) {
+        plp->palVersion = 0x300;
+        plp->palNumEntries = static_cast<WORD>(count);
+    }
+    return plp;
+}
+
+// Copies the stock default palette's 20 colours into gStaticColours.
+void ReadStaticColours()
+{
+    HPALETTE hpalStock = static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+    SHELL_ASSERT(hpalStock != 0, "palette");
+    SHELL_ASSERT(GetPaletteEntries(hpalStock, 0, 0, 0) == 20, "palette");
+    PALETTEENTRY stock[kStaticColourCount];
+    GetPaletteEntries(hpalStock, 0, kStaticColourCount, stock);
+    for (int i = 0; i < kStaticColourCount; ++i)
+        gStaticColours[i] = PaletteColour{stock[i].peRed, stock[i].peGreen, stock[i].peBlue, 0};
+}
+
+// A new logical palette for the object's pixel format; null on failure.
+HPALETTE BuildPalette(SaverPalette* pPalette)
+{
+    PaletteLayout layout = LayoutOf(pPalette->pfd);
+    int n = PaletteEntryCount(layout);
+    if (n == 0)
+        return nullptr;
+    pPalette->nEntries = n;
+
+    PaletteColour* entries = static_cast<PaletteColour*>(calloc(n, sizeof(PaletteColour)));
+    LOGPALETTE* plp = AllocateLogPalette(n);
+    HPALETTE hPal = nullptr;
+    if (entries && plp) {
+        if (PlacesStaticColours(layout, pPalette->bTakeOver))
+            ReadStaticColours();
+        BuildPaletteEntries(layout, pPalette->bTakeOver, gStaticColours, gStaticSlots, entries, n);
+        for (int i = 0; i < n; ++i) {
+            plp->palPalEntry[i].peRed = entries[i].peRed;
+            plp->palPalEntry[i].peGreen = entries[i].peGreen;
+            plp->palPalEntry[i].peBlue = entries[i].peBlue;
+            plp->palPalEntry[i].peFlags = entries[i].peFlags;
+        }
+        hPal = CreatePalette(plp);
+    }
+    free(plp);
+    free(entries);
+    return hPal;
+}
+
+// Clears the system palette by realising 256 reserved black entries once.
+void FlushSystemPalette(SaverPalette* pPalette, HDC hdc)
+{
+    if (pPalette->nEntries != 256)
+        return;
+    LOGPALETTE* plp = AllocateLogPalette(256);
+    if (plp == nullptr)
+        return;
+    for (int i = 0; i < 256; ++i)
+        plp->palPalEntry[i].peFlags = PC_RESERVED | PC_NOCOLLAPSE;
+    HPALETTE hpalBlack = CreatePalette(plp);
+    free(plp);
+    if (hpalBlack == nullptr)
+        return;
+    HPALETTE hpalPrevious = SelectPalette(hdc, hpalBlack, FALSE);
+    RealizePalette(hdc);
+    if (hpalPrevious)
+        SelectPalette(hdc, hpalPrevious, FALSE);
+    DeleteObject(hpalBlack);
+}
+
+// Reads the user's colours from "Control Panel\Colors" into colours; unreadable or
+// malformed values leave their element as it is.
+void ReadUserColours(COLORREF* colours, int nColors)
+{
+    SHELL_ASSERT(nColors <= gNumStaticColors, "palette");
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kUserColoursKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    for (int i = 0; i < nColors; ++i) {
+        char text[64];
+        DWORD type = 0;
+        DWORD size = sizeof text;
+        LONG rc = RegQueryValueExA(key, kSystemColourElements[i].registryName, nullptr, &type,
+                                   reinterpret_cast<BYTE*>(text), &size);
+        if (rc != ERROR_SUCCESS || type != REG_SZ)
+            continue;
+        // 64 bytes without a terminator are 64 characters: too long, like ERROR_MORE_DATA.
+        if (size == sizeof text && text[sizeof text - 1] != '\0')
+            continue;
+        ColourTriple colour;
+        if (ParseColourText(text, size, &colour))
+            colours[i] = RGB(colour.red, colour.green, colour.blue);
+    }
+    RegCloseKey(key);
+}
+
+void SetSystemColours(const COLORREF* colours)
+{
+    INT ids[gNumStaticColors];
+    for (int i = 0; i < gNumStaticColors; ++i)
+        ids[i] = kSystemColourElements[i].id;
+    SetSysColors(gNumStaticColors, ids, colours);
+}
+
+// Switches the static colours off and paints the interface black and white; false when
+// the system keeps its static colours.
+bool TakeOverStaticColours(SaverPalette* pPalette, HDC hdc)
+{
+    if (pPalette->bColorsReplaced)
+        return true;
+    if (SetSystemPaletteUse(hdc, SYSPAL_NOSTATIC) != SYSPAL_STATIC)
+        return false;
+    COLORREF replacements[gNumStaticColors];
+    for (int i = 0; i < gNumStaticColors; ++i) {
+        gSavedColours[i] = GetSysColor(kSystemColourElements[i].id);
+        replacements[i] = kSystemColourElements[i].replacement;
+    }
+    // Marked first: SetSysColors calls back into the window handler, which must see the
+    // colours as replaced already.
+    pPalette->bColorsReplaced = true;
+    SetSystemColours(replacements);
+    PostMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
+    return true;
+}
+
+void GiveBackStaticColours(SaverPalette* pPalette, HDC hdc)
+{
+    if (!pPalette->bColorsReplaced)
+        return;
+    ReadUserColours(gSavedColours, gNumStaticColors);
+    pPalette->bColorsReplaced = false;
+    SetSystemPaletteUse(hdc, SYSPAL_STATIC);
+    SetSystemColours(gSavedColours);
+    PostMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
+}
+
+// Selects the palette afresh and realises it; -1 when unrealising or selecting fails.
+int SelectAndRealise(SaverPalette* pPalette, HDC hdc, BOOL bBackground)
+{
+    if (!UnrealizeObject(pPalette->hPal))
+        return -1;
+    if (SelectPalette(hdc, pPalette->hPal, bBackground) == nullptr)
+        return -1;
+    return static_cast<int>(RealizePalette(hdc));
+}
+
+}  // namespace
+
+SaverPalette* CreateSaverPalette(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd, bool bFullScreen)
+{
+    if (ppfd == nullptr)
+        return nullptr;
+    SaverPalette* pPalette = new (std::nothrow) SaverPalette;
+    if (pPalette == nullptr)
+        return nullptr;
+    memset(pPalette, 0, sizeof *pPalette);
+    pPalette->pfd = *ppfd;
+    pPalette->hdc = hdc;
+    pPalette->bFullScreen = bFullScreen;
+    pPalette->pfnHandler = NoPaletteHandler;
+    if (bFullScreen) {
+        pPalette->bFlushPending = false;
+        pPalette->bTakeOver = true;
+    } else {
+        pPalette->bFlushPending = true;
+        pPalette->bTakeOver = (ppfd->dwFlags & PFD_NEED_SYSTEM_PALETTE) != 0;
+    }
+    if (pPalette->bTakeOver)
+        pPalette->uSavedPaletteUse = GetSystemPaletteUse(hdc);
+
+    HPALETTE hPal = BuildPalette(pPalette);
+    SHELL_ASSERT(hPal, "palette");
+    pPalette->hPal = hPal;
+    return pPalette;
+}
+
+int RealizePaletteForWindow(SaverPalette* pPalette, HWND window, HDC hdc, bool bForceBackground)
+{
+    if (pPalette == nullptr)
+        return 0;
+    pPalette->hwnd = window;
+    pPalette->hdc = hdc;
+
+    if (pPalette->bFullScreen) {
+        SetSystemPaletteUse(hdc, SYSPAL_NOSTATIC);
+        SelectPalette(hdc, pPalette->hPal, bForceBackground);
+        RealizePalette(hdc);
+        return 1;
+    }
+
+    if (pPalette->bFlushPending) {
+        FlushSystemPalette(pPalette, hdc);
+        pPalette->bFlushPending = false;
+    }
+
+    if (pPalette->bTakeOver) {
+        if (bForceBackground) {
+            GiveBackStaticColours(pPalette, hdc);
+            return SelectAndRealise(pPalette, hdc, TRUE);
+        }
+        bool bTaken = TakeOverStaticColours(pPalette, hdc);
+        return SelectAndRealise(pPalette, hdc, bTaken ? FALSE : TRUE);
+    }
+
+    // The system treats the palette as a background one while the window is inactive.
+    if (SelectPalette(hdc, pPalette->hPal, FALSE) == nullptr)
+        return -1;
+    return static_cast<int>(RealizePalette(hdc));
+}
+
+LRESULT PaletteFullScreenHandler(HWND window, UINT message, WPARAM wParam, LPARAM)
+{
+    SaverPalette* pPalette = CurrentPalette();
+    if (pPalette == nullptr)
+        return 0;
+    SaverWindow* pssw = RecordFor(window);
+    switch (message) {
+    case WM_ACTIVATE:
+        if (pPalette->bTakeOver && pssw && pssw->hdc)
+            SetSystemPaletteUse(pssw->hdc, wParam ? SYSPAL_NOSTATIC : pPalette->uSavedPaletteUse);
+        SendMessageA(window, WM_USER, wParam, 0);
+        return 0;
+    case WM_USER:
+        if (pssw && pssw->hdc) {
+            UnrealizeObject(pPalette->hPal);
+            RealizePalette(pssw->hdc);
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+LRESULT PaletteWindowHandler(HWND window, UINT message, WPARAM wParam, LPARAM)
+{
+    SaverPalette* pPalette = CurrentPalette();
+    if (pPalette == nullptr)
+        return 0;
+    WPARAM inactive = g_pSaverShell->bActive ? 0 : 1;
+    switch (message) {
+    case WM_ACTIVATE:
+        SendMessageA(window, WM_USER, inactive, 0);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        RebuildSaverPalette(pPalette);
+        SendMessageA(window, WM_USER, inactive, 0);
+        return 0;
+    case WM_QUERYNEWPALETTE:
+        if (g_pSaverShell->runMode == Windowed)
+            return 1;
+        SendMessageA(window, WM_USER, inactive, 0);
+        return 0;
+    case WM_PALETTECHANGED:
+        if (reinterpret_cast<HWND>(wParam) == window || g_pSaverShell->bActive)
+            return 0;
+        SendMessageA(window, WM_USER, 1, 0);
+        return 0;
+    case WM_USER: {
+        SaverWindow* pssw = RecordFor(window);
+        if (pssw && pssw->hglrc)
+            RealizePaletteForWindow(pPalette, pssw->hwnd, pssw->hdc, wParam != 0);
+        return 0;
+    }
+    default:
+        return 0;
+    }
 }
 
 LRESULT PaletteHandleMessage(SaverPalette* pPalette, HWND window, UINT message,
@@ -30,10 +329,40 @@ LRESULT PaletteHandleMessage(SaverPalette* pPalette, HWND window, UINT message,
     return pPalette->pfnHandler(window, message, wParam, lParam);
 }
 
-void RebuildSaverPalette(SaverPalette*)
+void RebuildSaverPalette(SaverPalette* pPalette)
 {
+    if (pPalette == nullptr || pPalette->bFullScreen)
+        return;
+    HPALETTE hPal = BuildPalette(pPalette);
+    if (hPal == nullptr)
+        return;
+    // The old palette may still be selected into the window's device context, and a
+    // selected palette cannot be deleted: step it out first.
+    if (pPalette->hdc)
+        SelectPalette(pPalette->hdc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), TRUE);
+    DeleteObject(pPalette->hPal);
+    pPalette->hPal = hPal;
+    pPalette->bFlushPending = true;
 }
 
-void TeardownSaverPalette(SaverPalette*, HDC)
+void TeardownSaverPalette(SaverPalette* pPalette, HDC hdc)
 {
+    if (pPalette == nullptr)
+        return;
+    if (pPalette->bTakeOver) {
+        // A window closed while it held the static colours returns the user's colours too.
+        if (hdc)
+            GiveBackStaticColours(pPalette, hdc);
+        if (pPalette->uSavedPaletteUse != 0 && hdc)
+            SetSystemPaletteUse(hdc, pPalette->uSavedPaletteUse);
+        PostMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    if (pPalette->hPal) {
+        if (hdc)
+            SelectPalette(hdc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), TRUE);
+        DeleteObject(pPalette->hPal);
+    }
+    if (g_pSaverShell && g_pSaverShell->pPalette == pPalette)
+        g_pSaverShell->pPalette = nullptr;
+    delete pPalette;
 }
