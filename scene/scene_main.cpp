@@ -13,6 +13,7 @@
 #include "shell/scene_interface.h"
 
 SceneState Scene = {};
+void (*SceneStageProbe)(SceneStage stage) = nullptr;
 
 namespace {
 
@@ -88,6 +89,10 @@ void SetUpLight() {
     glEnable(GL_LIGHT0);
 }
 
+void Probe(SceneStage stage) {
+    if (SceneStageProbe != nullptr) SceneStageProbe(stage);
+}
+
 void DrawTextPass() {
     glPushMatrix();
     glDisable(GL_LIGHTING);
@@ -150,14 +155,19 @@ void SceneDrawFrame(HWND) {
     glClearColor(Scene.skyColour[0], Scene.skyColour[1], Scene.skyColour[2], 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    Probe(StageFrameStart);
     if (Scene.frameCounter % 4 == 0) UpdateMoonState();
     double x = 0.0, y = 0.0, z = 0.0;
     SunLightVector(x, y, z);
+    Probe(StageEphemeris);
 
     DrawTextPass();
+    Probe(StageTextPass);
     if (Scene.showStars) DrawStarPass();
+    Probe(StageStarPass);
     DrawMoonGlobe(x, y, z);
     glFlush();
+    Probe(StageGlobePass);
 }
 
 SaverContext* SceneRegister() {

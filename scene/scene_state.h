@@ -68,6 +68,11 @@ HFONT SelectTextFont(HFONT font);
 void DrawTextPanel();
 void DrawLinkLine();
 
+// Called, when set, at the boundaries of a drawn frame's stages, so a benchmark can
+// time them; null in the screensaver.
+enum SceneStage { StageFrameStart, StageEphemeris, StageTextPass, StageStarPass, StageGlobePass };
+extern void (*SceneStageProbe)(SceneStage stage);
+
 // Rendered texts are kept as display lists and reused while the same text is drawn
 // with the same font; true by default, off only to compare the two ways.
 extern bool SceneTextCacheEnabled;
