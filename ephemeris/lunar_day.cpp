@@ -122,11 +122,11 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
   FormatClockTime(riseText, (moonrise - today) * 24.0);
   FormatClockTime(newMoonText, (nextNewMoon - today) * 24.0);
   if (moonrise > nextNewMoon) {
-    std::snprintf(result.text, sizeof result.text, "%d/1(%s)/2(%s)", count - 1, newMoonText, riseText);
+    std::snprintf(result.text, sizeof result.text, "%d/1(%.12s)/2(%.12s)", count - 1, newMoonText, riseText);
   } else if (nextNewMoon < today + 1) {
-    std::snprintf(result.text, sizeof result.text, "%d/%d(%s)/1(%s)", count - 1, count, riseText, newMoonText);
+    std::snprintf(result.text, sizeof result.text, "%d/%d(%.12s)/1(%.12s)", count - 1, count, riseText, newMoonText);
   } else if (today <= moonrise && moonrise <= today + 1) {
-    std::snprintf(result.text, sizeof result.text, "%d/%d(%s)", count - 1, count, riseText);
+    std::snprintf(result.text, sizeof result.text, "%d/%d(%.12s)", count - 1, count, riseText);
   } else {
     std::snprintf(result.text, sizeof result.text, "%d", count);
   }
