@@ -62,8 +62,10 @@ std::vector<Step> Walk(int count) {
     } else if (r < 0.82) {
       s.zone = RandomZone(random);
     } else if (r < 0.92) {
-      s.latitude = RandomLatitude(random);
-      s.longitude = random.Between(-180, 180);
+      // The latitude, the longitude or both.
+      const double which = random.Next();
+      if (which < 0.7) s.latitude = RandomLatitude(random);
+      if (which > 0.4) s.longitude = random.Between(-180, 180);
     } else {
       s.unixSeconds = RandomInstant(random);
     }
