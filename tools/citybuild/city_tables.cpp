@@ -175,6 +175,24 @@ bool BuildEnglishList(const std::vector<SourcePlace>& places, const std::vector<
         required.insert(at);
         chosen[Lower(folded[at])] = at;
     }
+    // The default cities of the time zones are always in the list.
+    for (int h = -12; h <= 12; ++h) {
+        std::string name = DefaultCityName(h, UiEnglish);
+        bool isExtra = false;
+        for (const ExtraName& e : extra) isExtra = isExtra || e.shown == name;
+        if (name.empty() || isExtra || chosen.count(Lower(name))) continue;
+        int at = -1;
+        for (size_t i = 0; i < places.size() && at < 0; ++i)
+            if (folded[i] == name && !IsNorthAmerica(places[i])) at = static_cast<int>(i);
+        for (size_t i = 0; i < places.size() && at < 0; ++i)
+            if (folded[i] == name) at = static_cast<int>(i);
+        if (at < 0) {
+            *error = "no place for the default city " + name;
+            return false;
+        }
+        required.insert(at);
+        chosen[Lower(name)] = at;
+    }
     for (size_t i = 0; i < places.size(); ++i) {
         if (folded[i].empty()) continue;
         std::string key = Lower(folded[i]);

@@ -43,7 +43,8 @@ bool FoldToAscii(const std::string& utf8, std::string* ascii);
 // The record of a place under a given (already encoded) name.
 PlaceRecord MakeRecord(const SourcePlace& place, const std::string& name);
 
-// The English list: every place the Russian list names, then places spread evenly over
+// The English list: every place the Russian list names and every default city of
+// the time zones, then places spread evenly over
 // the countries until about `target` names, one place per name (ignoring case),
 // alphabetical, followed by the extra names. False with *error when a row names no
 // place.
