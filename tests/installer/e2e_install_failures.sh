@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Installations that cannot finish: Cancel in either dialog, a folder that cannot be made,
+# a payload file that cannot be written, a damaged packed picture. None of them hands the
+# screensaver to the display control panel.
+set -u
+. "$SELENARIUM_SOURCE_DIR/tests/installer/setup_e2e_lib.sh"
+setup_e2e_start
+W=$SETUP_WORK
+READ_ONLY_FILE=
+cleanup() {
+  # An immutable test file would stop the prefix from being removed.
+  [ -n "$READ_ONLY_FILE" ] && chattr -i "$READ_ONLY_FILE" 2>/dev/null
+  wine_env_stop
+}
+trap cleanup EXIT
+
+not_registered() { test ! -e "$RUNDLL_LOG"; }
+
+# 1. Cancel in the setup dialog asks first; OK ends the program with nothing installed.
+run_setup
+drive dialog 1014 60 click 2 message "$(winpath "$W/question.txt")" 1 30 || exit 1
+check "Escape asks the question" test "$(field "$W/question.txt" text)" = \
+  "$(printf 'Setup is not complete.\n\rYou really want to exit Setup?')"
+check "question defaults to Cancel" test "$(field "$W/question.txt" default)" = 2
+check "cancelled installer ends" wait_until 30 setup_exited
+check "no settings written" test -z "$(settings_values)"
+check "nothing installed" test ! -e "$SYSTEM32/Selenarium.scr"
+
+# install_into FOLDER NAME [EXE]: installs and keeps the first and the last message.
+install_into() {
+  run_setup "${3:-$SETUP_EXE}"
+  drive dialog 1014 60 set-text 1014 "$1" click 1 dialog 1025 30 \
+        message "$(winpath "$W/$2.first.txt")" 1 120 || return 1
+  cp "$W/$2.first.txt" "$W/$2.last.txt"
+  if ! wait_until 5 setup_exited; then
+    drive message "$(winpath "$W/$2.last.txt")" 1 120 || return 1
+  fi
+  wait_until 30 setup_exited
+}
+
+# 2. A folder that cannot be made: no message until the final one.
+install_into 'Q:\No Such Drive\Selenarium' nofolder || exit 1
+check "no folder: only the final message" test "$(field "$W/nofolder.first.txt" text)" = "Setup is not complete"
+check "no folder: final message is a warning" test "$(field "$W/nofolder.first.txt" icon)" = warning
+check "no folder: not registered" not_registered
+check "settings seeded before the files" grep -q 'No Such Drive' <(settings_values)
+
+# 3. A read-only file where a payload file goes: "Can't write file" with its name, then
+#    the final failure. Root ignores the read-only attribute, so the file is also made
+#    immutable when that is possible, else a folder takes its place.
+BLOCKED=$(cpath 'C:\Blocked\')
+mkdir -p "$BLOCKED"
+echo old >"$BLOCKED/town_ru"
+wine cmd /c 'attrib +r C:\Blocked\town_ru' >/dev/null 2>&1
+if [ "$(id -u)" = 0 ]; then
+  if chattr +i "$BLOCKED/town_ru" 2>/dev/null; then
+    READ_ONLY_FILE="$BLOCKED/town_ru"
+  else
+    rm -f "$BLOCKED/town_ru"; mkdir "$BLOCKED/town_ru"
+  fi
+fi
+install_into 'C:\Blocked' blocked || exit 1
+check "blocked file named" test "$(field "$W/blocked.first.txt" text)" = "Can't write file town_ru"
+check "blocked: final failure" test "$(field "$W/blocked.last.txt" text)" = "Setup is not complete"
+check "blocked: files before it written" test -s "$BLOCKED/town_en"
+check "blocked: files after it not written" test ! -e "$BLOCKED/readme.txt"
+check "blocked: not registered" not_registered
+
+# 4. A damaged packed picture: the unpacking fails, the pack is still removed.
+install_into 'C:\Damaged' damaged "$SELENARIUM_WIN64_BIN/setup_selenarium_damaged_pack.exe" || exit 1
+check "damaged pack: final failure" test "$(field "$W/damaged.first.txt" text)" = "Setup is not complete"
+check "damaged pack: no texture" test ! -e "$(cpath 'C:\Damaged\moon_2048x1024.bmp')"
+check "damaged pack: pack removed" test ! -e "$(cpath 'C:\Damaged\moon_1024x1024.pack')"
+check "damaged pack: not registered" not_registered
+
+# 5. Cancel in the progress dialog: no question, "Setup is interrupted" at once. The
+#    command is posted before the dialog's timers run, so the unpacking has not begun.
+run_setup
+drive dialog 1014 60 set-text 1014 'C:\Interrupted' click 1 dialog 1025 30 click 2 \
+      message "$(winpath "$W/interrupted.txt")" 1 60 || exit 1
+check "interrupted message" test "$(field "$W/interrupted.txt" text)" = "Setup is interrupted"
+check "interrupted: warning icon" test "$(field "$W/interrupted.txt" icon)" = warning
+check "interrupted: topmost" test "$(field "$W/interrupted.txt" topmost)" = 1
+check "interrupted installer ends" wait_until 30 setup_exited
+check "interrupted: not registered" not_registered
+setup_e2e_finish

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Russian installation into a typed nested folder that does not exist yet and has no
+# trailing backslash: every dialog text in Russian except the progress dialog's Cancel,
+# Language = 1, and the folder made level by level.
+set -u
+. "$SELENARIUM_SOURCE_DIR/tests/installer/setup_e2e_lib.sh"
+setup_e2e_start
+W=$SETUP_WORK
+
+run_setup
+drive dialog 1014 60 select 1018 1 set-text 1014 'C:\Moon Deep\Level Two\Selenarium' \
+      texts "$(winpath "$W/setup.txt")" || exit 1
+expect_text() {  # FILE ID UTF8_TEXT
+  check "text $2 of $(basename "$1")" test "$(field "$1" "$2")" = "$(cp1251 "$3")"
+}
+expect_text "$W/setup.txt" 0 "Установка заставки Selenarium 3D"
+expect_text "$W/setup.txt" 1 "Установить"
+expect_text "$W/setup.txt" 1010 "Отмена"
+expect_text "$W/setup.txt" 1013 "Сменить"
+expect_text "$W/setup.txt" 1016 "Версия 1.0   Распостраняется свободно"
+expect_text "$W/setup.txt" 1017 "Язык"
+expect_text "$W/setup.txt" 1015 "Заставка будет установлена в следующий каталог:"
+expect_text "$W/setup.txt" 1012 "Разработчик: Kestrelwick, 2026"
+check "language list shows Russian" test "$(field "$W/setup.txt" 1018)" = "Russian"
+
+# Cancel asks first, in Russian, with Cancel as the default answer; answering Cancel
+# keeps the dialog.
+drive dialog 1014 10 click 1010 message "$(winpath "$W/question.txt")" 2 30 || exit 1
+expect_text "$W/question.txt" text "Вы действительно хотите прервать установку программы?"
+check "question defaults to Cancel" test "$(field "$W/question.txt" default)" = 2
+check "question is topmost" test "$(field "$W/question.txt" topmost)" = 1
+check "question has the information icon" test "$(field "$W/question.txt" icon)" = information
+check "setup dialog still open" drive dialog 1014 5
+
+drive dialog 1014 10 click 1 dialog 1025 30 texts "$(winpath "$W/progress.txt")" \
+      message "$(winpath "$W/outcome.txt")" 1 120 || exit 1
+expect_text "$W/progress.txt" 0 "Установка заставки Selenarium 3D"
+check "progress Cancel stays English" test "$(field "$W/progress.txt" 2)" = "Cancel"
+status=$(field "$W/progress.txt" 1026)
+check "progress status in Russian" test "$status" = "$(cp1251 "Копирование файлов")" -o \
+  "$status" = "$(cp1251 "Распаковка изображений...")"
+expect_text "$W/outcome.txt" text "Установка программы завершена"
+check "installer ends" wait_until 30 setup_exited
+
+settings_values >"$W/settings.actual"
+check "Language is 1" grep -qx '"Language"=hex:01,00,00,00' "$W/settings.actual"
+check "folder got its backslash" grep -qx \
+  '"places00"="C:\\\\Moon Deep\\\\Level Two\\\\Selenarium\\\\town_en"' "$W/settings.actual"
+FOLDER=$(cpath 'C:\Moon Deep\Level Two\Selenarium\')
+for f in town_en town_ru moon_256x128.bmp readme.txt license.txt moon_2048x1024.bmp; do
+  check "$f in the nested folder" test -s "$FOLDER/$f"
+done
+check "control panel given the screensaver" \
+  grep -q ' desk.cpl,InstallScreenSaver C:\\windows\\system32\\Selenarium.scr$' "$RUNDLL_LOG"
+setup_e2e_finish

@@ -1,0 +1,249 @@
+// setup_driver: drives the installer's dialogs from outside, as a user would, by window
+// messages. Steps run in the order given; the first failing step ends the run with exit
+// code 1 and a line on stderr.
+//
+//   dialog CONTROL_ID SECONDS      wait for a visible installer dialog that has the control
+//   texts FILE                     write the dialog's caption (id 0) and every control's
+//                                  text as "id<TAB>text" lines (raw single-byte texts)
+//   set-text ID TEXT               replace a control's text
+//   select ID INDEX                pick a combo box entry as the user does
+//   click ID                       press a button (or send the dialog's command ID)
+//   enter                          press the Enter key in the dialog
+//   wait-text ID TEXT SECONDS      wait until a control shows TEXT
+//   message FILE BUTTON SECONDS    wait for a "Selenarium 3D" message box, write its text,
+//                                  default button, icon kind and topmost flag, press BUTTON
+//   no-message SECONDS             fail when a message box appears within SECONDS
+//   gone SECONDS                   wait until the dialog has closed
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+HWND gDialog;
+
+struct Search {
+  int controlId;      // a dialog with this control, or 0 for a message box
+  HWND found;
+};
+
+bool IsMessageBox(HWND window) {
+  char title[64] = {};
+  GetWindowTextA(window, title, sizeof title);
+  return std::strcmp(title, "Selenarium 3D") == 0 && !GetDlgItem(window, 1014) &&
+         !GetDlgItem(window, 1025);
+}
+
+BOOL CALLBACK FindTopWindow(HWND window, LPARAM parameter) {
+  Search* search = reinterpret_cast<Search*>(parameter);
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  bool match = search->controlId ? GetDlgItem(window, search->controlId) != nullptr
+                                 : IsMessageBox(window);
+  if (!match) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindDialog(int controlId) {
+  Search search = {controlId, nullptr};
+  EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+template <typename Condition>
+bool WaitFor(double seconds, Condition condition) {
+  DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  while (!condition()) {
+    if (static_cast<LONG>(GetTickCount() - deadline) > 0) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  // WM_GETTEXT works across processes for any window, unlike GetWindowText.
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+BOOL CALLBACK WriteChildText(HWND child, LPARAM parameter) {
+  std::FILE* out = reinterpret_cast<std::FILE*>(parameter);
+  if (GetParent(child) != gDialog) return TRUE;
+  std::fprintf(out, "%d\t%s\n", GetDlgCtrlID(child), WindowText(child).c_str());
+  return TRUE;
+}
+
+// The text of a message box: the static control that is not the icon.
+struct MessageParts {
+  std::string text;
+  const char* icon = "none";
+};
+
+BOOL CALLBACK ReadMessagePart(HWND child, LPARAM parameter) {
+  MessageParts* parts = reinterpret_cast<MessageParts*>(parameter);
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (_stricmp(className, "Static") != 0) return TRUE;
+  HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+  if (icon) {
+    if (icon == LoadIconA(nullptr, IDI_INFORMATION)) parts->icon = "information";
+    else if (icon == LoadIconA(nullptr, IDI_WARNING)) parts->icon = "warning";
+    else if (icon == LoadIconA(nullptr, IDI_ERROR)) parts->icon = "error";
+    else if (icon == LoadIconA(nullptr, IDI_QUESTION)) parts->icon = "question";
+    else parts->icon = "other";
+    return TRUE;
+  }
+  std::string text = WindowText(child);
+  if (text.size() > parts->text.size()) parts->text = text;
+  return TRUE;
+}
+
+void PressButton(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool Fail(const char* step, const char* why) {
+  std::fprintf(stderr, "setup_driver: %s: %s\n", step, why);
+  return false;
+}
+
+bool NeedDialog(const char* step) {
+  if (gDialog && IsWindow(gDialog)) return true;
+  return Fail(step, "no dialog");
+}
+
+bool WriteMessage(HWND box, const char* path) {
+  MessageParts parts;
+  EnumChildWindows(box, ReadMessagePart, reinterpret_cast<LPARAM>(&parts));
+  LRESULT defId = SendMessageA(box, DM_GETDEFID, 0, 0);
+  bool topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  std::FILE* out = std::fopen(path, "wb");
+  if (!out) return false;
+  std::fprintf(out, "text\t%s\ndefault\t%d\nicon\t%s\ntopmost\t%d\n", parts.text.c_str(),
+               HIWORD(defId) == DC_HASDEFID ? LOWORD(defId) : 0, parts.icon, topmost ? 1 : 0);
+  std::fclose(out);
+  return true;
+}
+
+// Runs one step starting at argv[i]; advances i past it.
+bool RunStep(int argc, char** argv, int& i) {
+  std::string step = argv[i++];
+  auto arg = [&](int k) -> const char* { return i + k < argc ? argv[i + k] : nullptr; };
+  auto need = [&](int count) {
+    for (int k = 0; k < count; ++k)
+      if (!arg(k)) return false;
+    return true;
+  };
+  if (step == "dialog" && need(2)) {
+    int id = std::atoi(arg(0));
+    double seconds = std::atof(arg(1));
+    i += 2;
+    if (!WaitFor(seconds, [&] { return (gDialog = FindDialog(id)) != nullptr; }))
+      return Fail("dialog", "did not appear");
+    return true;
+  }
+  if (step == "texts" && need(1)) {
+    const char* path = arg(0);
+    i += 1;
+    if (!NeedDialog("texts")) return false;
+    std::FILE* out = std::fopen(path, "wb");
+    if (!out) return Fail("texts", "cannot write the file");
+    std::fprintf(out, "0\t%s\n", WindowText(gDialog).c_str());
+    EnumChildWindows(gDialog, WriteChildText, reinterpret_cast<LPARAM>(out));
+    std::fclose(out);
+    return true;
+  }
+  if (step == "set-text" && need(2)) {
+    int id = std::atoi(arg(0));
+    const char* text = arg(1);
+    i += 2;
+    if (!NeedDialog("set-text")) return false;
+    SendDlgItemMessageA(gDialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return true;
+  }
+  if (step == "select" && need(2)) {
+    int id = std::atoi(arg(0));
+    int index = std::atoi(arg(1));
+    i += 2;
+    if (!NeedDialog("select")) return false;
+    HWND box = GetDlgItem(gDialog, id);
+    SendMessageA(box, CB_SETCURSEL, index, 0);
+    SendMessageA(gDialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    return true;
+  }
+  if (step == "click" && need(1)) {
+    int id = std::atoi(arg(0));
+    i += 1;
+    if (!NeedDialog("click")) return false;
+    PressButton(gDialog, id);
+    return true;
+  }
+  if (step == "enter") {
+    if (!NeedDialog("enter")) return false;
+    // The dialog's own message loop turns Enter into its default command.
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(gDialog, nullptr), &info);
+    HWND target = info.hwndFocus ? info.hwndFocus : gDialog;
+    PostMessageA(target, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(target, WM_KEYUP, VK_RETURN, 0xC0000001);
+    return true;
+  }
+  if (step == "wait-text" && need(3)) {
+    int id = std::atoi(arg(0));
+    std::string text = arg(1);
+    double seconds = std::atof(arg(2));
+    i += 3;
+    if (!NeedDialog("wait-text")) return false;
+    if (!WaitFor(seconds, [&] { return WindowText(GetDlgItem(gDialog, id)) == text; }))
+      return Fail("wait-text", "text did not appear");
+    return true;
+  }
+  if (step == "message" && need(3)) {
+    const char* path = arg(0);
+    int button = std::atoi(arg(1));
+    double seconds = std::atof(arg(2));
+    i += 3;
+    HWND box = nullptr;
+    if (!WaitFor(seconds, [&] { return (box = FindDialog(0)) != nullptr; }))
+      return Fail("message", "no message box appeared");
+    Sleep(100);  // let the box finish setting itself up
+    if (!WriteMessage(box, path)) return Fail("message", "cannot write the file");
+    PressButton(box, button);
+    if (!WaitFor(10, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
+      return Fail("message", "the box did not close");
+    return true;
+  }
+  if (step == "no-message" && need(1)) {
+    double seconds = std::atof(arg(0));
+    i += 1;
+    if (WaitFor(seconds, [&] { return FindDialog(0) != nullptr; }))
+      return Fail("no-message", "a message box appeared");
+    return true;
+  }
+  if (step == "gone" && need(1)) {
+    double seconds = std::atof(arg(0));
+    i += 1;
+    HWND dialog = gDialog;
+    if (!WaitFor(seconds, [&] { return !IsWindow(dialog); })) return Fail("gone", "still open");
+    return true;
+  }
+  return Fail(step.c_str(), "unknown step or missing arguments");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc;) {
+    if (!RunStep(argc, argv, i)) return 1;
+  }
+  return 0;
+}
