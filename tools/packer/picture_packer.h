@@ -23,6 +23,9 @@ struct PackResult {
 // memory runs out.
 bool PackPicture(const GreyPicture& picture, const PackOptions& options, PackResult* result);
 
+// The settings the shipped pack is made with (selenarium-pack's defaults).
+inline PackOptions ShippedPackOptions() { return PackOptions(); }
+
 // PSNR in dB of what the unpacker rebuilds from `stored` (raster order) against the
 // source picture.
 double RebuiltPsnr(const GreyPicture& picture, const std::vector<uint8_t>& stored);
