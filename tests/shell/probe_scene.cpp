@@ -1,0 +1,87 @@
+// A scene for the shell's end-to-end tests: it clears to the sky colour like the real one
+// and writes what the shell showed it to the file named by SELENARIUM_PROBE_LOG.
+#include <windows.h>
+#include <GL/gl.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "shell/scene_interface.h"
+
+namespace {
+
+SaverContext g_probeContext;
+int g_frames = 0;
+
+void ProbeLog(const char* format, ...)
+{
+    const char* path = getenv("SELENARIUM_PROBE_LOG");
+    if (path == nullptr || *path == 0)
+        return;
+    FILE* f = fopen(path, "a");
+    if (f == nullptr)
+        return;
+    va_list args;
+    va_start(args, format);
+    vfprintf(f, format, args);
+    va_end(args);
+    fputc('\n', f);
+    fclose(f);
+}
+
+unsigned long long HandleNumber(HWND hwnd)
+{
+    return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+void ProbeInit(HWND hwnd)
+{
+    ProbeLog("init priority=0x%lX preview=%d window_matches=%d",
+             static_cast<unsigned long>(GetPriorityClass(GetCurrentProcess())),
+             IsPreviewMode() ? 1 : 0, GetSaverWindow() == hwnd ? 1 : 0);
+}
+
+void ProbeFrame(HWND hwnd)
+{
+    glClearColor(5.0f / 255.0f, 10.0f / 255.0f, 30.0f / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glFlush();
+    ++g_frames;
+    if (g_frames == 1) {
+        GLint viewport[4] = {0, 0, 0, 0};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        ProbeLog("frame priority=0x%lX viewport=%d,%d,%d,%d window_matches=%d",
+                 static_cast<unsigned long>(GetPriorityClass(GetCurrentProcess())), viewport[0],
+                 viewport[1], viewport[2], viewport[3], GetSaverWindow() == hwnd ? 1 : 0);
+    } else if (g_frames == 10) {
+        ProbeLog("frames=10");
+    }
+}
+
+}  // namespace
+
+SaverContext* SceneRegister()
+{
+    g_probeContext.doubleBuffer = 1;
+    g_probeContext.depthRequest = 1;
+    SetInitCallback(ProbeInit);
+    SetFrameCallback(ProbeFrame);
+    ProbeLog("register");
+    return &g_probeContext;
+}
+
+INT_PTR CALLBACK SceneConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        ProbeLog("dialog owner=%llu", HandleNumber(GetWindow(dialog, GW_OWNER)));
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
