@@ -50,14 +50,14 @@ double SiderealSecondsAtMidnight(double midnightDayNumber, double dayNumber) {
   return g0 + equation;
 }
 
+}  // namespace
+
 double ReduceHours(double hours) {
   double h = std::fmod(hours, 24.0);
   if (h < 0) h += 24.0;
   if (h >= 24.0) h = 0.0;
   return h;
 }
-
-}  // namespace
 
 double DayNumber(const DateTimeRecord& r) {
   const double a = 12.0 * (r.year + 4800.0) + r.month - 3.0;

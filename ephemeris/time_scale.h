@@ -38,6 +38,9 @@ DateTimeRecord LocalMidnight(const DateTimeRecord& now, double zoneHours);
 // The record one whole day later (days may be negative), normalised.
 DateTimeRecord AddDays(const DateTimeRecord& record, double days);
 
+// Reduces hours into [0, 24); a value that would round to 24 becomes 0.
+double ReduceHours(double hours);
+
 // UTC calendar record of a count of seconds since 1970-01-01 00:00:00 UTC, and back.
 DateTimeRecord UtcRecordFromUnixSeconds(long long seconds);
 long long UnixSecondsFromUtc(int year, int month, int day, int hour, int minute, int second);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -244,6 +245,74 @@ TEST(RotateAboutAxis, QuarterTurns) {
     EXPECT_NEAR(y, c.out[1], 1e-15);
     EXPECT_NEAR(z, c.out[2], 1e-15);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Day after day at Moscow through four lunations: each date's text starts with the lunar
+// day the previous date ended on; a moonrise date shows "N-1/N(rise)"; a date without
+// moonrise or new moon shows a single number; a new moon date goes back to 1, and the
+// date after it starts at 2 exactly when the moon rose after the new moon on its date.
+TEST(LunarDay, CountsRisesDayByDay) {
+  const double zone = 4;
+  const DateTimeRecord firstMidnight = Utc(2005, 1, 9, -4);
+  int previousLast = -1;
+  int newMoonDates = 0, singleNumberDates = 0;
+  bool expectStartAtTwo = false, checkStart = false;
+  for (int i = 0; i < 118; ++i) {
+    const DateTimeRecord midnight = AddDays(firstMidnight, i);
+    UpdateAt(55.75, 37.62, zone, AddDays(midnight, 0.5));
+    const std::string text = MoonState.lunarDayText;
+    ASSERT_FALSE(text.empty()) << i;
+    const double today = DayNumber(midnight);
+    const LunarDayCount count = CountLunarDaysTo(midnight, zone);
+    const bool newMoonToday = count.nextNewMoon < today + 1;
+    int first = 0, last = 0;
+    char rise[8] = "", newMoon[8] = "";
+    if (newMoonToday) {
+      ++newMoonDates;
+      const bool riseAfterNewMoon = count.moonrise > count.nextNewMoon;
+      if (riseAfterNewMoon) {
+        ASSERT_EQ(std::sscanf(text.c_str(), "%d/1(%5[0-9:])/2(%5[0-9:])", &first, newMoon, rise), 3) << text;
+        last = 2;
+      } else {
+        ASSERT_EQ(std::sscanf(text.c_str(), "%d/%d(%5[0-9:])/1(%5[0-9:])", &first, &last, rise, newMoon), 4) << text;
+        EXPECT_EQ(last, first + 1) << text;
+        last = 1;
+      }
+      EXPECT_EQ(newMoon, Clock((count.nextNewMoon - today) * 24)) << text;
+      expectStartAtTwo = riseAfterNewMoon;
+      checkStart = true;
+    } else if (MoonState.moonRise == NoEventBefore) {
+      ++singleNumberDates;
+      ASSERT_EQ(std::sscanf(text.c_str(), "%d", &first), 1);
+      EXPECT_EQ(text, std::to_string(first));
+      last = first;
+    } else {
+      ASSERT_EQ(std::sscanf(text.c_str(), "%d/%d(%5[0-9:])", &first, &last, rise), 3) << text;
+      EXPECT_EQ(last, first + 1) << text;
+      EXPECT_EQ(rise, Clock(MoonState.moonRise)) << text;
+      if (checkStart) {
+        EXPECT_EQ(first, expectStartAtTwo ? 2 : 1) << text;
+      }
+      checkStart = false;
+    }
+    if (previousLast > 0) {
+      EXPECT_EQ(first, previousLast) << "date " << i << ": " << text;
+    }
+    previousLast = last;
+  }
+  EXPECT_EQ(newMoonDates, 4);
+  EXPECT_GE(singleNumberDates, 3);
+}
+
+TEST(ClockRanges, FullTurnsWrapToZero) {
+  EXPECT_EQ(ReduceHours(24.0), 0.0);
+  EXPECT_EQ(ReduceHours(-1e-18), 0.0);  // -1e-18 + 24 rounds to 24
+  EXPECT_EQ(ReduceHours(-1.0), 23.0);
+  EXPECT_EQ(ReduceHours(49.5), 1.5);
 }
 
 }  // namespace
