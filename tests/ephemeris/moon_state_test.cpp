@@ -54,6 +54,24 @@ TEST(MoonState, MoscowOnOctober12Of2005) {
   EXPECT_EQ(newMoon.minute, 29);
 }
 
+// The operations the update is made of give the same values when called on their own
+// with the clock and zone of the last update.
+TEST(MoonState, StepsAgreeWithTheUpdate) {
+  const DateTimeRecord now = Utc(2005, 10, 12, 12);
+  UpdateAt(55.75, 37.62, 4, now);
+  EXPECT_EQ(EngineZoneHours(), 4);
+  double rise = 0, set = 0;
+  TodayRiseSet(BodyMoon, rise, set);
+  EXPECT_EQ(rise, MoonState.moonRise);
+  EXPECT_EQ(set, MoonState.moonSet);
+  TodayRiseSet(BodySun, rise, set);
+  EXPECT_EQ(rise, MoonState.sunRise);
+  EXPECT_EQ(set, MoonState.sunSet);
+  char text[kLunarDayTextSize];
+  EXPECT_EQ(CountLunarDay(now, text), MoonState.lunarDay);
+  EXPECT_STREQ(text, MoonState.lunarDayText);
+}
+
 TEST(MoonState, TwoUpdatesInOneSecondAgree) {
   UpdateAt(55.75, 37.62, 4, Utc(2005, 10, 12, 12, 0, 0));
   MoonStateRecord first = MoonState;
