@@ -20,16 +20,27 @@ const OrderShape kShapes[4] = {
 };
 const uint32_t kOrderZeroRescaleLimit = 1535;
 
+// Callers make sure the order has a free item first.
 uint32_t TakeContext(PpmOrderTable* t) {
-    uint32_t index = t->freeContexts;
-    t->freeContexts = t->contexts[index].next;
+    uint32_t index;
+    if (t->freeContexts != kPpmNone) {
+        index = t->freeContexts;
+        t->freeContexts = t->contexts[index].next;
+    } else {
+        index = t->contextsFresh++;
+    }
     --t->freeContextCount;
     return index;
 }
 
 uint32_t TakeEntry(PpmOrderTable* t) {
-    uint32_t index = t->freeEntries;
-    t->freeEntries = t->entries[index].next;
+    uint32_t index;
+    if (t->freeEntries != kPpmNone) {
+        index = t->freeEntries;
+        t->freeEntries = t->entries[index].next;
+    } else {
+        index = t->entriesFresh++;
+    }
     --t->freeEntryCount;
     return index;
 }
@@ -177,17 +188,11 @@ bool PpmModelInit(PpmModel* m) {
             PpmModelRelease(m);
             return false;
         }
-        for (uint32_t b = 0; b < s.buckets; ++b) t->buckets[b] = kPpmNone;
-        for (uint32_t c = 0; c < s.contexts; ++c) {
-            t->contexts[c] = PpmContext{0, {0, 0, 0, 0, 0}, 0, 0, c + 1 < s.contexts ? c + 1 : kPpmNone};
-            t->entries[s.entries + c] = PpmSymbolEntry{0, 0, kPpmNone};
-        }
-        for (uint32_t e = 0; e < s.entries; ++e) {
-            t->entries[e] = PpmSymbolEntry{0, 0, e + 1 < s.entries ? e + 1 : kPpmNone};
-        }
-        t->freeContexts = 0;
+        // Only the chain heads need a start value; records are set up when taken.
+        std::memset(t->buckets, 0xFF, sizeof(uint32_t) * s.buckets);
+        t->freeContexts = kPpmNone;
         t->freeContextCount = s.contexts;
-        t->freeEntries = 0;
+        t->freeEntries = kPpmNone;
         t->freeEntryCount = s.entries;
     }
     for (int c = 0; c < 256; ++c) m->marks[c] = -1;

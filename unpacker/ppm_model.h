@@ -30,8 +30,9 @@ struct PpmOrderTable {
     PpmContext* contexts;
     PpmSymbolEntry* entries;
     uint32_t* buckets;
-    uint32_t freeContexts, freeContextCount;
-    uint32_t freeEntries, freeEntryCount;
+    // Free items: those never used yet (from `...Fresh` up) and a list of returned ones.
+    uint32_t freeContexts, freeContextCount, contextsFresh;
+    uint32_t freeEntries, freeEntryCount, entriesFresh;
     uint32_t sweepStart;
     uint32_t pruneRuns;   // how often this order was pruned (for tests and reports)
 };
