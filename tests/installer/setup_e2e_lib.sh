@@ -24,6 +24,8 @@ check() {
 }
 
 setup_e2e_start() {
+  # Wine runs its own rundll32 from the system folder unless told to take the file there.
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=};rundll32.exe=n"
   wine_env_start || exit 1
   SETUP_WORK="$WINE_ENV_DIR/work"
   mkdir -p "$SETUP_WORK"
