@@ -281,6 +281,12 @@ TEST_F(PaletteGdi, WindowedTakeOverReplacesTheInterfaceColoursAndGivesTheUsersCo
     EXPECT_EQ(SelectedPalette(), p->hPal);
     for (const SystemColourElement& e : kSystemColourElements)
         EXPECT_EQ(GetSysColor(e.id), e.replacement) << e.registryName;
+    EXPECT_EQ(GetSysColor(COLOR_SCROLLBAR), 0x02FFFFFFu);
+    EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), 0x02000000u);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), 0x02FFFFFFu);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), 0x02000000u);
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), 0x02000000u);
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), 0x02FFFFFFu);
 
     EXPECT_NE(RealizePaletteForWindow(p, window_, hdc_, true), -1);
     EXPECT_FALSE(p->bColorsReplaced);
@@ -315,6 +321,20 @@ TEST_F(PaletteGdi, SecondActivationWhileTheColoursAreReplacedChangesNothingButRe
     // The colours saved at the first take-over are the ones given back.
     RealizePaletteForWindow(p, window_, hdc_, true);
     EXPECT_EQ(GetSysColor(COLOR_SCROLLBAR), RGB(10, 20, 30));
+}
+
+TEST_F(PaletteGdi, WithoutTheUsersColourKeyTheSavedColoursAreGivenBack)
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Control Panel\\Colors");
+    SetSysColour(COLOR_WINDOW, RGB(1, 2, 3));
+    SetSysColour(COLOR_INFOBK, RGB(4, 5, 6));
+    SaverPalette* p = Create(false, PFD_NEED_SYSTEM_PALETTE);
+    ASSERT_NE(p, nullptr);
+    ASSERT_NE(RealizePaletteForWindow(p, window_, hdc_, false), -1);
+    ASSERT_TRUE(p->bColorsReplaced);
+    EXPECT_NE(RealizePaletteForWindow(p, window_, hdc_, true), -1);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(1, 2, 3));
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(4, 5, 6));
 }
 
 TEST_F(PaletteGdi, RefusedTakeOverRealisesInTheBackgroundAndLeavesTheColours)
