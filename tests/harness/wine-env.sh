@@ -80,18 +80,21 @@ wine_env_start() {
 }
 
 wine_env_stop() {
+  # Runs from the EXIT trap: never let a clean-up step change the test's exit status.
+  local status=$?
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
   fi
   if [ -n "$WINE_ENV_XVFB_PID" ]; then
-    kill "$WINE_ENV_XVFB_PID" 2>/dev/null
-    wait "$WINE_ENV_XVFB_PID" 2>/dev/null
+    kill "$WINE_ENV_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_ENV_XVFB_PID" 2>/dev/null || true
     WINE_ENV_XVFB_PID=
   fi
   if [ -n "$WINE_ENV_DIR" ] && [ -z "${WINE_ENV_KEEP:-}" ]; then
-    rm -rf "$WINE_ENV_DIR"
+    rm -rf "$WINE_ENV_DIR" || true
   fi
+  return $status
 }
 
 # screenshot FILE.png : the whole screen of this test's display.
