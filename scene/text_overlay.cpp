@@ -121,6 +121,10 @@ TextExtent RenderTextList(const char* text) {
         for (const CachedText& entry : textCache) glDeleteLists(entry.list, 1);
         textCache.clear();
     }
+    if (!glIsList(TextList)) {  // keep the uncached list's name out of the cache
+        glNewList(TextList, GL_COMPILE);
+        glEndList();
+    }
     const GLuint list = glGenLists(1);
     if (list == 0) {
         currentList = TextList;
