@@ -17,6 +17,9 @@ fields = 0
 while fields < 4:                       # "P5", width, height, maxval
     while data[header_end:header_end + 1].isspace():
         header_end += 1
+    if data[header_end:header_end + 1] == b'#':   # comment line
+        header_end = data.index(b'\n', header_end)
+        continue
     while not data[header_end:header_end + 1].isspace():
         header_end += 1
     fields += 1
