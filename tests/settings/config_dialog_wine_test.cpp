@@ -387,4 +387,25 @@ TEST_F(ConfigDialogTest, AboutBoxShowsTheMakerAndCloses) {
     EXPECT_TRUE(IsWindow(dialog_.dialog()));
 }
 
+// The shipped lists, as the installer puts them next to each other.
+std::string ShippedCityFile(const char* name) {
+    std::string path = std::string("Z:") + SELENARIUM_DATA_DIR + "/" + name;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+TEST_F(ConfigDialogTest, ShippedListsOpenWithTheirDefaultCities) {
+    regfix::SetString(SettingPlacesEnglish, ShippedCityFile("town_en"));
+    regfix::SetString(SettingPlacesRussian, ShippedCityFile("town_ru"));
+    ASSERT_TRUE(dialog_.Start("IST-5:30"));
+    EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 1000);
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), "Novosibirsk");
+    EXPECT_NEAR(Stored(SettingLatitude), 55.03, 0.01);
+    dialog_.Pick(IDC_LANGUAGE_BOX, 1);
+    EXPECT_GE(dialog_.Count(IDC_CITY_BOX), 400);
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskRu);
+    EXPECT_NEAR(Stored(SettingLongitude), 82.92, 0.01);
+}
+
 }  // namespace
