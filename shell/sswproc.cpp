@@ -333,6 +333,18 @@ static void RestoreInputMethod(HWND hwnd)
     }
 }
 
+// Help and context-menu requests in the preview belong to the display control panel.
+static void ForwardToParent(HWND parent, UINT message, LPARAM lParam)
+{
+    WPARAM wParam = reinterpret_cast<WPARAM>(parent);
+    if (PostMessageA(parent, message, wParam, lParam))
+        return;
+    // WM_HELP carries a pointer, which the system refuses to post to another process;
+    // sending lets it copy the help record across, bounded so a hung parent cannot hang us.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(parent, message, wParam, lParam, SMTO_ABORTIFHUNG, 1000, &ignored);
+}
+
 LRESULT CALLBACK SaverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -359,7 +371,7 @@ LRESULT CALLBACK SaverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         if (!IsFullScreen()) {
             HWND parent = GetParent(hwnd);
             if (parent && IsWindow(parent))
-                PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+                ForwardToParent(parent, message, lParam);
             return 1;
         }
         break;

@@ -33,11 +33,29 @@ unsigned long long HandleNumber(HWND hwnd)
     return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd));
 }
 
+const char* ClassCursorName(HWND hwnd)
+{
+    HCURSOR cursor = reinterpret_cast<HCURSOR>(GetClassLongPtrA(hwnd, GCLP_HCURSOR));
+    if (cursor == nullptr)
+        return "none";
+    return cursor == LoadCursor(nullptr, IDC_ARROW) ? "arrow" : "other";
+}
+
 void ProbeInit(HWND hwnd)
 {
-    ProbeLog("init priority=0x%lX preview=%d window_matches=%d",
+    ProbeLog("init priority=0x%lX preview=%d window_matches=%d class_cursor=%s",
              static_cast<unsigned long>(GetPriorityClass(GetCurrentProcess())),
-             IsPreviewMode() ? 1 : 0, GetSaverWindow() == hwnd ? 1 : 0);
+             IsPreviewMode() ? 1 : 0, GetSaverWindow() == hwnd ? 1 : 0, ClassCursorName(hwnd));
+}
+
+// Logs each change of the cursor the saver's thread shows (null: hidden).
+void ProbeCursor()
+{
+    static int lastHidden = -1;
+    int hidden = GetCursor() == nullptr ? 1 : 0;
+    if (hidden != lastHidden)
+        ProbeLog("cursor hidden=%d", hidden);
+    lastHidden = hidden;
 }
 
 void ProbeFrame(HWND hwnd)
@@ -46,6 +64,7 @@ void ProbeFrame(HWND hwnd)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glFlush();
     ++g_frames;
+    ProbeCursor();
     if (g_frames == 1) {
         GLint viewport[4] = {0, 0, 0, 0};
         glGetIntegerv(GL_VIEWPORT, viewport);

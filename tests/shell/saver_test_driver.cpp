@@ -12,6 +12,7 @@
 //   post HWND MSG WPARAM LPARAM
 //   close HWND             posts WM_CLOSE
 //   activate HWND          brings a window to the foreground
+//   help HWND              sends WM_HELP with a help record, as F1 in a focused window does
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -182,6 +183,19 @@ int main(int argc, char** argv)
         return PostMessageA(ParseHandle(argv[2]), static_cast<UINT>(strtoul(argv[3], nullptr, 0)),
                             static_cast<WPARAM>(strtoull(argv[4], nullptr, 0)),
                             static_cast<LPARAM>(strtoll(argv[5], nullptr, 0)))
+                   ? 0
+                   : 1;
+    }
+    if (strcmp(command, "help") == 0 && argc >= 3) {
+        HWND target = ParseHandle(argv[2]);
+        HELPINFO help;
+        memset(&help, 0, sizeof help);
+        help.cbSize = sizeof help;
+        help.iContextType = HELPINFO_WINDOW;
+        help.hItemHandle = target;
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&help),
+                                   SMTO_ABORTIFHUNG, 5000, &result)
                    ? 0
                    : 1;
     }
