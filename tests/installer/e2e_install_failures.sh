@@ -20,7 +20,7 @@ not_registered() { test ! -e "$RUNDLL_LOG"; }
 run_setup
 drive dialog 1014 60 click 2 message "$(winpath "$W/question.txt")" 1 30 || exit 1
 check "Escape asks the question" test "$(field "$W/question.txt" text)" = \
-  "$(printf 'Setup is not complete.\n\rYou really want to exit Setup?')"
+  'Setup is not complete.\n\rYou really want to exit Setup?'
 check "question defaults to Cancel" test "$(field "$W/question.txt" default)" = 2
 check "cancelled installer ends" wait_until 30 setup_exited
 check "no settings written" test -z "$(settings_values)"

@@ -4,7 +4,8 @@
 //
 //   dialog CONTROL_ID SECONDS      wait for a visible installer dialog that has the control
 //   texts FILE                     write the dialog's caption (id 0) and every control's
-//                                  text as "id<TAB>text" lines (raw single-byte texts)
+//                                  text as "id<TAB>text" lines (raw single-byte texts,
+//                                  line breaks written as \n and \r)
 //   set-text ID TEXT               replace a control's text
 //   select ID INDEX                pick a combo box entry as the user does
 //   click ID                       press a button (or send the dialog's command ID)
@@ -66,11 +67,19 @@ bool WaitFor(double seconds, Condition condition) {
   return true;
 }
 
+// A window's text with line feeds and carriage returns written as \n and \r, so every
+// text stays on one line of the driver's files.
 std::string WindowText(HWND window) {
   char text[1024] = {};
   // WM_GETTEXT works across processes for any window, unlike GetWindowText.
   SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
+  std::string shown;
+  for (const char* c = text; *c; ++c) {
+    if (*c == '\n') shown += "\\n";
+    else if (*c == '\r') shown += "\\r";
+    else shown += *c;
+  }
+  return shown;
 }
 
 BOOL CALLBACK WriteChildText(HWND child, LPARAM parameter) {
@@ -86,12 +95,18 @@ BOOL CALLBACK WriteChildText(HWND child, LPARAM parameter) {
 struct MessageParts {
   std::string text;
   bool icon = false;
+  int defaultButton = 0;  // the button drawn as the default one
 };
 
 BOOL CALLBACK ReadMessagePart(HWND child, LPARAM parameter) {
   MessageParts* parts = reinterpret_cast<MessageParts*>(parameter);
   char className[32] = {};
   GetClassNameA(child, className, sizeof className);
+  if (_stricmp(className, "Button") == 0) {
+    if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+      parts->defaultButton = GetDlgCtrlID(child);
+    return TRUE;
+  }
   if (_stricmp(className, "Static") != 0) return TRUE;
   if (SendMessageA(child, STM_GETICON, 0, 0)) {
     parts->icon = true;
@@ -120,11 +135,10 @@ bool NeedDialog(const char* step) {
 bool WriteMessage(HWND box, const char* path) {
   MessageParts parts;
   EnumChildWindows(box, ReadMessagePart, reinterpret_cast<LPARAM>(&parts));
-  LRESULT defId = SendMessageA(box, DM_GETDEFID, 0, 0);
   std::FILE* out = std::fopen(path, "wb");
   if (!out) return false;
   std::fprintf(out, "text\t%s\ndefault\t%d\nicon\t%d\n", parts.text.c_str(),
-               HIWORD(defId) == DC_HASDEFID ? LOWORD(defId) : 0, parts.icon ? 1 : 0);
+               parts.defaultButton, parts.icon ? 1 : 0);
   std::fclose(out);
   return true;
 }
