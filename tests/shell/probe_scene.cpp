@@ -85,6 +85,10 @@ SaverContext* SceneRegister()
     SetInitCallback(ProbeInit);
     SetFrameCallback(ProbeFrame);
     ProbeLog("register");
+    // Lets a test start the run at a class of its choice (Wine ignores it at process start).
+    const char* priority = getenv("SELENARIUM_PROBE_PRIORITY");
+    if (priority && *priority)
+        SetPriorityClass(GetCurrentProcess(), strtoul(priority, nullptr, 0));
     return &g_probeContext;
 }
 
