@@ -268,6 +268,15 @@ uint32_t PpmFindContext(PpmModel* m, int* order) {
     return kPpmNone;
 }
 
+uint32_t PpmPeekContext(const PpmModel* m, int order) {
+    const PpmOrderTable* t = &m->tables[PpmTableOfOrder(order)];
+    if (order == 1) return t->buckets[m->history[0]];
+    for (uint32_t cur = t->buckets[BucketOf(order, m->history)]; cur != kPpmNone; cur = t->contexts[cur].next) {
+        if (std::memcmp(t->contexts[cur].key, m->history, static_cast<size_t>(order)) == 0) return cur;
+    }
+    return kPpmNone;
+}
+
 uint32_t PpmContextTotal(const PpmModel* m, int order, uint32_t context) {
     const PpmOrderTable* t = &m->tables[PpmTableOfOrder(order)];
     return OpenSum(m, t, context) + t->contexts[context].distinct;

@@ -81,6 +81,8 @@ void PpmModelRelease(PpmModel* model);
 // order `*order`, or kPpmNone when none exists (then `*order` is 0).
 uint32_t PpmFindContext(PpmModel* model, int* order);
 int PpmTableOfOrder(int order);
+// The context of `order` for the current history if it exists; changes nothing.
+uint32_t PpmPeekContext(const PpmModel* model, int order);
 int PpmNextLowerOrder(int order);
 
 // Coding in a context of `order`. The interval is [low, low + size) of total.

@@ -1,4 +1,4 @@
-// selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X] [--passes N]
+// selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X]
 // Packs a grey PGM picture into the unpacker's packed picture file.
 #include <cstdio>
 #include <cstdlib>
@@ -12,11 +12,9 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp]\n"
-                 "                       [--size-weight X] [--passes N]\n"
+                 "usage: selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X]\n"
                  "  --low-res      also write the low-resolution texture of the picture\n"
-                 "  --size-weight  how much size may cost in error (0: round every value)\n"
-                 "  --passes       passes of the size/error choice\n");
+                 "  --size-weight  squared error one coded bit may cost (0: round every value)\n");
     return 2;
 }
 
@@ -29,7 +27,6 @@ int main(int argc, char** argv) {
         const char* a = argv[i];
         if (std::strcmp(a, "--low-res") == 0 && i + 1 < argc) lowRes = argv[++i];
         else if (std::strcmp(a, "--size-weight") == 0 && i + 1 < argc) options.sizeWeight = std::atof(argv[++i]);
-        else if (std::strcmp(a, "--passes") == 0 && i + 1 < argc) options.passes = std::atoi(argv[++i]);
         else if (a[0] == '-') return Usage();
         else if (input.empty()) input = a;
         else if (output.empty()) output = a;

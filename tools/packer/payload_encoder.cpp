@@ -1,6 +1,8 @@
 #include "payload_encoder.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "range_encoder.h"
 #include "unpacker/crc16.h"
@@ -38,7 +40,105 @@ void EncodeSymbol(PpmModel* m, RangeEncoder* e, uint8_t s) {
     OrderZeroUpdate(m, m->zero.positionOf[s]);
 }
 
+const double kImpossible = 1e30;
+
+// What coding `v` would cost now, in bits, without touching the model.
+double SymbolBits(const PpmModel* m, uint8_t v) {
+    bool marked[256];
+    std::memset(marked, 0, sizeof(marked));
+    double bits = 0;
+    const int orders[4] = {5, 3, 2, 1};
+    for (int order : orders) {
+        const uint32_t x = PpmPeekContext(m, order);
+        if (x == kPpmNone) continue;
+        const PpmOrderTable& t = m->tables[PpmTableOfOrder(order)];
+        uint32_t open = 0, mine = 0;
+        for (uint32_t e = t.entryCount + x; e != kPpmNone; e = t.entries[e].next) {
+            const PpmSymbolEntry& entry = t.entries[e];
+            if (marked[entry.symbol]) continue;
+            open += entry.frequency;
+            if (entry.symbol == v) mine = entry.frequency;
+        }
+        const uint32_t total = open + t.contexts[x].distinct;
+        if (mine) return bits - std::log2(static_cast<double>(mine) / total);
+        if (t.contexts[x].distinct == 0) return kImpossible;
+        bits -= std::log2(static_cast<double>(t.contexts[x].distinct) / total);
+        for (uint32_t e = t.entryCount + x; e != kPpmNone; e = t.entries[e].next) marked[t.entries[e].symbol] = true;
+    }
+    const OrderZeroModel& z = m->zero;
+    uint32_t excluded = 0;
+    for (int p = 1; p <= 256; ++p) {
+        if (marked[z.valueAt[p]]) excluded += z.cum[p - 1] - z.cum[p];
+    }
+    const uint32_t total = z.cum[0] - excluded;
+    const int p = z.positionOf[v];
+    const uint32_t count = z.cum[p - 1] - z.cum[p];
+    if (count) return bits - std::log2(static_cast<double>(count) / total);
+    if (z.cum[256] == 0) return kImpossible;
+    bits -= std::log2(static_cast<double>(z.cum[256]) / total);
+    return bits + std::log2(static_cast<double>(m->fresh.left[0]));
+}
+
+uint8_t ChooseValue(const PpmModel* m, double exact, double weight, double sizeWeight) {
+    int candidates[3] = {static_cast<int>(std::floor(exact)), static_cast<int>(std::ceil(exact)), -1};
+    if (std::fabs(exact - 128) <= 1.6) candidates[2] = 128;
+    double best = kImpossible * 2;
+    int bestValue = 128;
+    for (int v : candidates) {
+        if (v < 0) continue;
+        v = v > 255 ? 255 : v;
+        const double e = v - exact;
+        const double cost = weight * e * e + sizeWeight * SymbolBits(m, static_cast<uint8_t>(v));
+        if (cost < best) {
+            best = cost;
+            bestValue = v;
+        }
+    }
+    return static_cast<uint8_t>(bestValue);
+}
+
+void WriteHeader(std::vector<uint8_t>* payload, uint16_t crc, uint32_t count) {
+    (*payload)[3] = static_cast<uint8_t>(crc);
+    (*payload)[4] = static_cast<uint8_t>(crc >> 8);
+    for (int i = 0; i < 4; ++i) (*payload)[5 + i] = static_cast<uint8_t>(count >> (8 * i));
+}
+
 }  // namespace
+
+bool EncodeChoosingValues(const std::vector<double>& exact, const std::vector<double>& weight,
+                          double sizeWeight, std::vector<uint8_t>* chosen, std::vector<uint8_t>* payload) {
+    const size_t count = exact.size();
+    payload->assign({'P', 'P', 'M', 0, 0, 0, 0, 0, 0});
+    chosen->assign(count, 0);
+    PpmModel* m = static_cast<PpmModel*>(std::malloc(sizeof(PpmModel)));
+    if (!m || !PpmModelInit(m)) {
+        std::free(m);
+        return false;
+    }
+    if (count > 0) {
+        const double first = std::floor(exact[0] + 0.5);
+        (*chosen)[0] = static_cast<uint8_t>(first < 0 ? 0 : (first > 255 ? 255 : first));
+        RangeEncoder e;
+        RangeEncoderStart(&e, payload, (*chosen)[0]);
+        NewSymbolRemove(m, (*chosen)[0]);
+        OrderZeroUpdate(m, m->zero.positionOf[(*chosen)[0]]);
+        PpmPushHistory(m, (*chosen)[0]);
+        for (size_t i = 1; i < count; ++i) {
+            const uint8_t v = ChooseValue(m, exact[i], weight[i], sizeWeight);
+            (*chosen)[i] = v;
+            EncodeSymbol(m, &e, v);
+            PpmUpdateContexts(m, v);
+            PpmPushHistory(m, v);
+        }
+        RangeEncoderFinish(&e);
+    }
+    PpmModelRelease(m);
+    std::free(m);
+    WriteHeader(payload, Crc16(chosen->data(), count), static_cast<uint32_t>(count));
+    const size_t minimum = (count + 19) / 20;
+    if (payload->size() < minimum) payload->resize(minimum, 0);
+    return true;
+}
 
 bool EncodePicturePayload(const uint8_t* bytes, size_t count, std::vector<uint8_t>* payload,
                           PayloadStats* stats) {

@@ -21,4 +21,11 @@ struct PayloadStats {
 bool EncodePicturePayload(const uint8_t* bytes, size_t count, std::vector<uint8_t>* payload,
                           PayloadStats* stats = nullptr);
 
+// Codes W x H stored values chosen while coding: for each value (in tile order) among the
+// integers next to the exact one (and 128 for small details), the one with the least
+// weight x error^2 + sizeWeight x bits, the bits read from the model's state at that point.
+// `chosen` receives the bytes coded; the payload is as EncodePicturePayload's.
+bool EncodeChoosingValues(const std::vector<double>& exact, const std::vector<double>& weight,
+                          double sizeWeight, std::vector<uint8_t>* chosen, std::vector<uint8_t>* payload);
+
 #endif

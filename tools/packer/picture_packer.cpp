@@ -27,10 +27,21 @@ bool PackPicture(const GreyPicture& picture, const PackOptions& options, PackRes
     if (!PictureSizeSupported(w, h)) return false;
     const std::vector<double> exact = ForwardTransform(NegativeBottomUp(picture), w, h);
     std::vector<uint8_t> stored = RoundStoredValues(exact);
-    (void)options;
     std::vector<uint8_t> payload;
-    const std::vector<uint8_t> tiled = TileStoredValues(stored, w, h);
-    if (!EncodePicturePayload(tiled.data(), tiled.size(), &payload)) return false;
+    if (options.sizeWeight > 0) {
+        // Error weights relative to a value that only the four whole-picture steps rebuild.
+        std::vector<double> weight = StoredValueWeights(w, h);
+        for (double& v : weight) v /= 256;
+        std::vector<uint8_t> tiled;
+        if (!EncodeChoosingValues(TileStoredValues(exact, w, h), TileStoredValues(weight, w, h),
+                                  options.sizeWeight, &tiled, &payload)) {
+            return false;
+        }
+        stored = UntileStoredValues(tiled, w, h);
+    } else {
+        const std::vector<uint8_t> tiled = TileStoredValues(stored, w, h);
+        if (!EncodePicturePayload(tiled.data(), tiled.size(), &payload)) return false;
+    }
     result->file = PackedPictureHeader(w, h);
     result->file.insert(result->file.end(), payload.begin(), payload.end());
     result->psnr = RebuiltPsnr(picture, stored);

@@ -8,10 +8,10 @@
 #include "pack_files.h"
 
 struct PackOptions {
-    // Trade of size against error: 0 stores every value rounded (least error); larger
-    // values let stored values drift towards cheaper ones, within `maxStep` of the exact one.
-    double sizeWeight = 0;
-    int passes = 0;
+    // Price of one coded bit in squared stored-value error: 0 stores every value rounded
+    // (least error); larger values let values move to a cheaper neighbouring integer.
+    // The default keeps the Moon picture just above 36.3 dB PSNR (36.43 dB when rounded).
+    double sizeWeight = 0.032;
 };
 
 struct PackResult {

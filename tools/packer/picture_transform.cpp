@@ -48,16 +48,15 @@ std::vector<double> StoredValueWeights(int width, int height) {
     return weight;
 }
 
-std::vector<uint8_t> TileStoredValues(const std::vector<uint8_t>& raster, int width, int height) {
-    std::vector<uint8_t> tiled;
-    tiled.reserve(raster.size());
+std::vector<uint8_t> UntileStoredValues(const std::vector<uint8_t>& tiled, int width, int height) {
+    std::vector<uint8_t> raster(tiled.size());
     const int tw = width / 16, th = height / 16;
+    size_t k = 0;
     for (int tr = 0; tr < 16; ++tr)
         for (int tc = 0; tc < 16; ++tc)
             for (int r = 0; r < th; ++r)
-                for (int c = 0; c < tw; ++c)
-                    tiled.push_back(raster[static_cast<size_t>(tr * th + r) * width + tc * tw + c]);
-    return tiled;
+                for (int c = 0; c < tw; ++c) raster[static_cast<size_t>(tr * th + r) * width + tc * tw + c] = tiled[k++];
+    return raster;
 }
 
 std::vector<uint8_t> RoundStoredValues(const std::vector<double>& exact) {

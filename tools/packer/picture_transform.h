@@ -3,6 +3,7 @@
 #ifndef SELENARIUM_TOOLS_PACKER_PICTURE_TRANSFORM_H
 #define SELENARIUM_TOOLS_PACKER_PICTURE_TRANSFORM_H
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,8 +16,20 @@ std::vector<double> ForwardTransform(const std::vector<double>& picture, int wid
 // 256 for most values, more for those the two coarse steps also rebuild).
 std::vector<double> StoredValueWeights(int width, int height);
 
-// The stored bytes in the unpacker's order: 16 x 16 tiles, tile row by tile row.
-std::vector<uint8_t> TileStoredValues(const std::vector<uint8_t>& raster, int width, int height);
+// The stored values in the unpacker's order: 16 x 16 tiles, tile row by tile row.
+template <typename T>
+std::vector<T> TileStoredValues(const std::vector<T>& raster, int width, int height) {
+    std::vector<T> tiled;
+    tiled.reserve(raster.size());
+    const int tw = width / 16, th = height / 16;
+    for (int tr = 0; tr < 16; ++tr)
+        for (int tc = 0; tc < 16; ++tc)
+            for (int r = 0; r < th; ++r)
+                for (int c = 0; c < tw; ++c)
+                    tiled.push_back(raster[static_cast<size_t>(tr * th + r) * width + tc * tw + c]);
+    return tiled;
+}
+std::vector<uint8_t> UntileStoredValues(const std::vector<uint8_t>& tiled, int width, int height);
 
 // Rounds each exact value once, clamped to a byte.
 std::vector<uint8_t> RoundStoredValues(const std::vector<double>& exact);
