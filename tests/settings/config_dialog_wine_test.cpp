@@ -387,6 +387,23 @@ TEST_F(ConfigDialogTest, AboutBoxShowsTheMakerAndCloses) {
     EXPECT_TRUE(IsWindow(dialog_.dialog()));
 }
 
+TEST_F(ConfigDialogTest, OfTwoNamesDifferingInCaseOnlyTheEarlierRecordCanBePicked) {
+    WritePlaceFile(english_.c_str(),
+                   {Place("Rome", 41.9f, 12.5f), Place("ROME", 10.0f, 10.0f), Place("Oslo", 59.9f, 10.7f)});
+    regfix::SetBinary<unsigned char>(SettingPlaceOther, 1);
+    regfix::SetBinary<double>(SettingLatitude, 5.0);
+    ASSERT_TRUE(dialog_.Start());
+    ASSERT_EQ(dialog_.Count(IDC_CITY_BOX), 3);
+    int first = dialog_.Find(IDC_CITY_BOX, "rome");
+    int other = first == 1 ? 2 : 1;
+    dialog_.Pick(IDC_CITY_BOX, other);
+    EXPECT_EQ(Stored(SettingLatitude), 5.0);
+    EXPECT_EQ(StoredInt(SettingCityCurrentEnglish), -999);  // never written
+    dialog_.Pick(IDC_CITY_BOX, first);
+    EXPECT_FLOAT_EQ(static_cast<float>(Stored(SettingLatitude)), 41.9f);
+    EXPECT_EQ(StoredInt(SettingCityCurrentEnglish), first);
+}
+
 // The shipped lists, as the installer puts them next to each other.
 std::string ShippedCityFile(const char* name) {
     std::string path = std::string("Z:") + SELENARIUM_DATA_DIR + "/" + name;
