@@ -7,7 +7,10 @@ set -u
 WINE_ENV_SCREEN=1024x768x8
 wine_env_start || exit 1
 
-depth=$(xdpyinfo -display "$DISPLAY" | awk '/depth of root window/ {print $5; exit}')
+root_depth() { xdpyinfo -display "$DISPLAY" | awk '/depth of root window/ {print $5; exit}'; }
+has_root_depth() { [ -n "$(root_depth)" ]; }
+wait_until 20 has_root_depth
+depth=$(root_depth)
 [ "$depth" = 8 ] || { echo "FAIL: root depth is $depth, not 8"; exit 1; }
 
 wine "$SELENARIUM_WIN64_BIN/Selenarium.scr" /w >"$WINE_ENV_DIR/saver.log" 2>&1 &
