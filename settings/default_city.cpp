@@ -1,6 +1,8 @@
 // The city the dialog proposes for the system's time zone when none has been chosen.
 #include "settings/place_file.h"
 
+#include <cmath>
+
 namespace {
 
 struct DefaultCity {
@@ -43,4 +45,10 @@ const char* DefaultCityName(int hours, UiLanguage language) {
     for (const DefaultCity& c : kDefaultCities)
         if (c.hours == hours) return language == UiRussian ? c.russian : c.english;
     return "";
+}
+
+int ZoneHoursFromOffset(long secondsWest) {
+    double h = -static_cast<double>(secondsWest) / 3600.0;
+    double whole = std::floor(h);
+    return static_cast<int>(whole) + (h - whole >= 0.5 ? 1 : 0);
 }

@@ -257,12 +257,3 @@ bool SamePlaceName(const char* a, const char* b) {
     }
     return FoldCase(*x) == FoldCase(*y);
 }
-
-int ZoneHoursFromOffset(long secondsWest) {
-    double h = -static_cast<double>(secondsWest) / 3600.0;
-    double whole = h >= 0 ? static_cast<double>(static_cast<long>(h)) : -static_cast<double>(static_cast<long>(-h));
-    if (whole > h) whole -= 1.0;  // floor
-    int hours = static_cast<int>(whole);
-    if (h - whole >= 0.5) hours += 1;
-    return hours;
-}
