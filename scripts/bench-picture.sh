@@ -67,9 +67,11 @@ best_ms() {   # best_ms REPEATS COMMAND...: fastest wall time of a command in ms
 }
 echo "selenarium-unpack whole run (process, file read, decode, rebuild, write): $(best_ms 7 "$bin/selenarium-unpack" "$pack" "$work/t.bmp") ms"
 
-(cd "$work" && 7z a -bd -m0=PPMd -mx=9 decoded.7z decoded.bin >/dev/null)
-echo "7z PPMd (-mx=9) of the decoded bytes: $(stat -c %s "$work/decoded.7z") bytes"
-echo "7z PPMd decode (process, fastest of 7): $(best_ms 7 7z e -so "$work/decoded.7z") ms"
+for level in 5 9; do
+  (cd "$work" && 7z a -bd -m0=PPMd -mx=$level "decoded$level.7z" decoded.bin >/dev/null)
+  echo "7z PPMd (-mx=$level) of the decoded bytes: $(stat -c %s "$work/decoded$level.7z") bytes," \
+       "decode (process, fastest of 7): $(best_ms 7 7z e -so "$work/decoded$level.7z") ms"
+done
 echo "selenarium-unpack-bench process (one decode, fastest of 7): $(best_ms 7 "$bin/selenarium-unpack-bench" "$pack" 1) ms"
 
 "$convert" "$source_pgm" "$work/source.png"
