@@ -52,7 +52,7 @@ long ReadPackedPayload(const char* path, unsigned char* buffer, long capacity);
 
 // Decodes the payload (`length` bytes at buffer) in place: the decoded length, or -1 when
 // length <= 0, the decoded length exceeds `capacity` or 20 x length, or the coded stream is
-// damaged or truncated (buffer contents are then unspecified).
+// damaged or truncated (the buffer may then hold anything).
 long DecodePicturePayload(unsigned char* buffer, long length, long capacity,
                           std::FILE* report = stdout);
 
