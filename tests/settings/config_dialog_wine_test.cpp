@@ -265,6 +265,46 @@ TEST_F(ConfigDialogTest, AddingToAMissingFileCreatesItWithOnePlace) {
     DeleteFileA(fresh.c_str());
 }
 
+TEST_F(ConfigDialogTest, AddingIsRefusedWhenItCannotBeStored) {
+    const struct {
+        const char* what;
+        int places;            // records in the list file
+        bool unwritablePath;   // the path names a folder that does not exist
+        const char* latitude;  // typed degrees
+        const char* caption;
+        const char* message;
+    } cases[] = {
+        {"full list", PlaceCapacity, false, "10", "Addition to the list",
+         "It is impossible to add the new location!\n\rAt first delete from the list unused cities, then try again."},
+        {"file cannot be created", 0, true, "10", "Observer place",
+         "\xD1" "an not create file! the City will not be added!"},
+        {"latitude beyond the pole", 1, false, "95", "Selenarium", "Latitude is out of range [0-90\xB0]"},
+    };
+    for (const auto& c : cases) {
+        std::vector<PlaceRecord> records;
+        for (int i = 0; i < c.places; ++i) records.push_back(Place("P" + std::to_string(i), 1.0f, 1.0f));
+        WritePlaceFile(english_.c_str(), records);
+        regfix::SetString(SettingPlacesEnglish, c.unwritablePath ? dir_ + "\\missing\\town_en" : english_);
+        ASSERT_TRUE(dialog_.Start()) << c.what;
+        dialog_.SetText(IDC_CITY_BOX, "New place");
+        TypeCoordinates(c.latitude, "20");
+        dialog_.Post(IDC_ADD_PLACE);
+        HWND box = dialog_.WaitForMessageBox();
+        if (box != nullptr && c.unwritablePath) {  // first the confirmation
+            dialog_.Answer(box, IDYES);
+            box = dialog_.WaitForMessageBox();
+        }
+        ASSERT_NE(box, nullptr) << c.what;
+        EXPECT_EQ(dialogdrv::TextOf(box), c.caption) << c.what;
+        EXPECT_EQ(ConfigDialog::MessageText(box), c.message) << c.what;
+        dialog_.Answer(box, IDOK);
+        EXPECT_EQ(dialog_.MessageBoxWindow(), nullptr) << c.what;
+        int16_t count = 0;
+        EXPECT_EQ(FileRecords(english_, &count).size(), static_cast<size_t>(c.places)) << c.what;
+        dialog_.Stop();
+    }
+}
+
 TEST_F(ConfigDialogTest, AnsweringNoAddsNothing) {
     ASSERT_TRUE(dialog_.Start());
     dialog_.SetText(IDC_CITY_BOX, "Rome");
