@@ -40,4 +40,13 @@ xdotool mousemove 503 400
 stays_running 2 || fail "a movement of 3 pixels ended the run"
 xdotool mousemove 506 400
 expect_exit 0 "second movement of 3 pixels"
+note "Alt alone ends the run"
+start_full_screen
+xdotool key alt
+expect_exit 0 "Alt"
+
+note "losing activation to another program ends the run"
+start_full_screen
+start_parent 100 100 200 100
+expect_exit 0 "activation lost"
 echo PASS
