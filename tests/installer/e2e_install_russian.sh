@@ -6,6 +6,7 @@ set -u
 . "$SELENARIUM_SOURCE_DIR/tests/installer/setup_e2e_lib.sh"
 setup_e2e_start
 W=$SETUP_WORK
+SETUP_WINE_LANG=ru_RU.UTF-8
 
 run_setup
 drive dialog 1014 60 select 1018 1 set-text 1014 'C:\Moon Deep\Level Two\Selenarium' \

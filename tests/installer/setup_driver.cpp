@@ -13,7 +13,9 @@
 //   wait-text ID TEXT SECONDS      wait until a control shows TEXT
 //   message FILE BUTTON SECONDS    wait for a "Selenarium 3D" message box, write its text,
 //                                  default button and whether it has an icon, press BUTTON
+//   wait-message SECONDS           wait for a "Selenarium 3D" message box, leave it open
 //   no-message SECONDS             fail when a message box appears within SECONDS
+//   stamp FILE LABEL               append "LABEL<TAB>milliseconds" (a steady clock) to FILE
 //   gone SECONDS                   wait until the dialog has closed
 #include <windows.h>
 #include <commctrl.h>
@@ -62,7 +64,7 @@ bool WaitFor(double seconds, Condition condition) {
   DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
   while (!condition()) {
     if (static_cast<LONG>(GetTickCount() - deadline) > 0) return false;
-    Sleep(20);
+    Sleep(5);
   }
   return true;
 }
@@ -230,6 +232,26 @@ bool RunStep(int argc, char** argv, int& i) {
     PressButton(box, button);
     if (!WaitFor(10, [&] { return !IsWindow(box) || !IsWindowVisible(box); }))
       return Fail("message", "the box did not close");
+    return true;
+  }
+  if (step == "wait-message" && need(1)) {
+    double seconds = std::atof(arg(0));
+    i += 1;
+    if (!WaitFor(seconds, [&] { return FindDialog(0) != nullptr; }))
+      return Fail("wait-message", "no message box appeared");
+    return true;
+  }
+  if (step == "stamp" && need(2)) {
+    const char* path = arg(0);
+    const char* label = arg(1);
+    i += 2;
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    std::FILE* out = std::fopen(path, "ab");
+    if (!out) return Fail("stamp", "cannot write the file");
+    std::fprintf(out, "%s\t%.1f\n", label, now.QuadPart * 1000.0 / frequency.QuadPart);
+    std::fclose(out);
     return true;
   }
   if (step == "no-message" && need(1)) {

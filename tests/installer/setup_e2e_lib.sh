@@ -9,6 +9,9 @@ SETUP_DRIVER="$SELENARIUM_WIN64_BIN/setup_driver.exe"
 SETUP_DATA="$SELENARIUM_HOST_BIN/../data"
 SETUP_FAILURES=0
 SETUP_PID=
+# The locale the Windows programs run in (ru_RU.UTF-8 gives Wine the Windows-1251 code
+# page a Russian system has); empty keeps the test's own.
+SETUP_WINE_LANG=
 
 setup_e2e_log() { echo "[setup-e2e] $*" >&2; }
 
@@ -48,14 +51,22 @@ cpath() {
 # run_setup [EXE]: starts the installer in the background.
 run_setup() {
   local exe=${1:-$SETUP_EXE}
-  wine "$exe" >"$WINE_ENV_DIR/setup.log" 2>&1 &
+  wine_in_locale "$exe" >"$WINE_ENV_DIR/setup.log" 2>&1 &
   SETUP_PID=$!
 }
 
 setup_exited() { ! kill -0 "$SETUP_PID" 2>/dev/null; }
 
 # drive STEP...: runs the test driver; false when a step failed.
-drive() { wine "$SETUP_DRIVER" "$@"; }
+drive() { wine_in_locale "$SETUP_DRIVER" "$@"; }
+
+wine_in_locale() {
+  if [ -n "$SETUP_WINE_LANG" ]; then
+    LANG=$SETUP_WINE_LANG LC_ALL=$SETUP_WINE_LANG wine "$@"
+  else
+    wine "$@"
+  fi
+}
 
 # field FILE KEY: one field of the driver's message or texts file.
 field() { awk -F'\t' -v k="$2" '$1==k {sub(/^[^\t]*\t/, ""); print; exit}' "$1" | tr -d '\r'; }
