@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
             benchFrames = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "/nocache") == 0) {
             SceneTextCacheEnabled = false;
-        } else {
+        } else if (argv[i][0] != '/') {
             seconds = std::atof(argv[i]);
         }
     }
