@@ -35,15 +35,21 @@ bool FormatQualifies(const PixelFormatInfo& format, int screenDepth, uint32_t re
     return true;
 }
 
-int ScanPixelFormats(DescribeFormatFn describe, void* context, int screenDepth, uint32_t request)
+int ScanPixelFormats(DescribeFormatFn describe, void* context, int screenDepth, uint32_t request,
+                     bool* pDescribeFailed)
 {
+    if (pDescribeFailed)
+        *pDescribeFailed = false;
     int minimumDepth = MinimumDepthBits(request);
     int fallback = 0;
     for (int index = 1, count = 1; index <= count; ++index) {
         PixelFormatInfo format = {};
         count = describe(context, index, &format);
-        if (count <= 0)
+        if (count <= 0) {
+            if (pDescribeFailed)
+                *pDescribeFailed = true;
             return 0;
+        }
         if (!FormatQualifies(format, screenDepth, request))
             continue;
         if (minimumDepth != 0) {

@@ -42,8 +42,10 @@ typedef int (*DescribeFormatFn)(void* context, int index, PixelFormatInfo* out);
 
 // Scans the formats: the lowest qualifying index with enough depth bits, or with no
 // minimum the first one without depth bits, else the last qualifying one with depth bits.
-// 0 when nothing qualifies or a format cannot be described.
-int ScanPixelFormats(DescribeFormatFn describe, void* context, int screenDepth, uint32_t request);
+// 0 when nothing qualifies, or when a format cannot be described, which also sets
+// *pDescribeFailed (when given): then the whole choice ends with no format.
+int ScanPixelFormats(DescribeFormatFn describe, void* context, int screenDepth, uint32_t request,
+                     bool* pDescribeFailed);
 
 // The descriptor handed to the system's own choice when the scan finds nothing.
 PixelFormatInfo FallbackFormatRequest(int screenDepth, uint32_t request);

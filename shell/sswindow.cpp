@@ -198,8 +198,9 @@ static int DescribeFromDevice(void* context, int index, PixelFormatInfo* out)
 int ChooseSaverPixelFormat(HDC hdc, uint32_t requestBits)
 {
     int screenDepth = GetDeviceCaps(hdc, PLANES) * GetDeviceCaps(hdc, BITSPIXEL);
-    int index = ScanPixelFormats(DescribeFromDevice, hdc, screenDepth, requestBits);
-    if (index != 0)
+    bool describeFailed = false;
+    int index = ScanPixelFormats(DescribeFromDevice, hdc, screenDepth, requestBits, &describeFailed);
+    if (index != 0 || describeFailed)
         return index;
     PixelFormatInfo wanted = FallbackFormatRequest(screenDepth, requestBits);
     PIXELFORMATDESCRIPTOR pfd;

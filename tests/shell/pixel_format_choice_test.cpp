@@ -32,9 +32,9 @@ int DescribeFromList(void* context, int index, PixelFormatInfo* out)
     return static_cast<int>(list->formats.size());
 }
 
-int Scan(FormatList& list, int screenDepth, uint32_t request)
+int Scan(FormatList& list, int screenDepth, uint32_t request, bool* describeFailed = nullptr)
 {
-    return ScanPixelFormats(DescribeFromList, &list, screenDepth, request);
+    return ScanPixelFormats(DescribeFromList, &list, screenDepth, request, describeFailed);
 }
 
 TEST(GlRequestBits, FollowTheSceneDescription)
@@ -104,18 +104,23 @@ TEST(ScanPixelFormats, WithoutMinimumPrefersNoDepthElseTheLastWithDepth)
 
 TEST(ScanPixelFormats, EndsWithZeroWhenNothingQualifiesOrDescribingFails)
 {
+    bool describeFailed = true;
     FormatList shallow;
     shallow.formats = {Format(kDoubleGL, 32, 8), Format(kDoubleGL, 16, 24)};
-    EXPECT_EQ(Scan(shallow, 32, 0x03), 0);
+    EXPECT_EQ(Scan(shallow, 32, 0x03, &describeFailed), 0);
+    EXPECT_FALSE(describeFailed);  // the system's own choice may still be asked
 
     FormatList none;
-    EXPECT_EQ(Scan(none, 32, 0x03), 0);
+    EXPECT_EQ(Scan(none, 32, 0x03, &describeFailed), 0);
+    EXPECT_TRUE(describeFailed);
     EXPECT_EQ(none.described, std::vector<int>({1}));
 
+    // A failure late in the scan ends it even after a fallback was found.
     FormatList broken;
-    broken.formats = {Format(kDoubleGL, 32, 8), Format(kDoubleGL, 32, 24)};
+    broken.formats = {Format(kDoubleGL, 32, 8), Format(kDoubleGL, 32, 24), Format(kDoubleGL, 32, 24)};
     broken.failAt = 2;
-    EXPECT_EQ(Scan(broken, 32, 0x03), 0);
+    EXPECT_EQ(Scan(broken, 32, 0x01, &describeFailed), 0);
+    EXPECT_TRUE(describeFailed);
 }
 
 TEST(ScanPixelFormats, ScansUpToAndIncludingTheReportedCount)
