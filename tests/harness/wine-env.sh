@@ -54,6 +54,12 @@ wine_env_free_display() {
   return 1
 }
 
+wine_env_display_is_ours() {
+  kill -0 "$2" 2>/dev/null || return 1
+  [ "$(tr -dc '0-9' < "/tmp/.X$1-lock" 2>/dev/null)" = "$2" ] || return 1
+  xdpyinfo -display ":$1" >/dev/null 2>&1
+}
+
 wine_env_start() {
   local template=${SELENARIUM_WINE_TEMPLATE:-/tmp/selenarium-wine-template}
   wine_env_make_template "$template"
@@ -67,11 +73,11 @@ wine_env_start() {
     n=$(wine_env_free_display) || continue
     Xvfb ":$n" -screen 0 "$WINE_ENV_SCREEN" -nolisten tcp >"$WINE_ENV_DIR/xvfb.log" 2>&1 &
     WINE_ENV_XVFB_PID=$!
-    if wait_until 10 xdpyinfo -display ":$n" || wait_until 10 test -e "/tmp/.X11-unix/X$n"; then
-      if kill -0 "$WINE_ENV_XVFB_PID" 2>/dev/null; then
-        export DISPLAY=":$n"
-        return 0
-      fi
+    # The display is ours only when the lock file names our Xvfb: another test may
+    # have picked the same number a moment earlier.
+    if wait_until 15 wine_env_display_is_ours "$n" "$WINE_ENV_XVFB_PID"; then
+      export DISPLAY=":$n"
+      return 0
     fi
     kill "$WINE_ENV_XVFB_PID" 2>/dev/null; wait "$WINE_ENV_XVFB_PID" 2>/dev/null
   done
