@@ -71,8 +71,8 @@ void ProbeFrame(HWND hwnd)
         ProbeLog("frame priority=0x%lX viewport=%d,%d,%d,%d window_matches=%d",
                  static_cast<unsigned long>(GetPriorityClass(GetCurrentProcess())), viewport[0],
                  viewport[1], viewport[2], viewport[3], GetSaverWindow() == hwnd ? 1 : 0);
-    } else if (g_frames == 10) {
-        ProbeLog("frames=10");
+    } else if (g_frames % 16 == 0) {
+        ProbeLog("frames=%d", g_frames);
     }
 }
 

@@ -33,7 +33,7 @@ calls() { tr -d '\r' <"$double_log" | grep -c "^VerifyScreenSavePwd" || true; }
 new_probe_log win9x
 xdotool mousemove 500 400
 start_saver "$win9x" /s
-wait_until 60 log_has "$PROBE_LOG" "frames=10" || fail "the Windows 9x run drew no frames"
+wait_until 60 log_has "$PROBE_LOG" "frames=16" || fail "the Windows 9x run drew no frames"
 xdotool key space
 wait_until 30 test "$(calls)" -ge 1 || fail "no password check on a key press"
 log_has "$double_log" "call=1 hwnd=$(saver_window) verdict=0" \

@@ -77,3 +77,9 @@ start_parent() {
   wait_until 30 grep -q '[0-9]' "$out" || fail "the driver made no parent window"
   PARENT=$(tr -d '\r' <"$out" | head -n 1)
 }
+
+# frames_drawn : the last frame count the probing scene logged (0 before any).
+frames_drawn() {
+  tr -d '\r' <"$PROBE_LOG" | sed -n 's/^frames=//p' | tail -n 1 | grep . || echo 0
+}
+frames_beyond() { (( $(frames_drawn) > $1 )); }

@@ -30,6 +30,19 @@ new_probe_log windowed
 run_windowed "$BIN/SelenariumProbe.scr" "any text"
 wait_until 60 log_has "$PROBE_LOG" "^frame" || fail "no frame drawn"
 log_has "$PROBE_LOG" "init .*preview=0 .*class_cursor=arrow" || fail "cursor: $(cat "$PROBE_LOG")"
-xdotool key Escape
+
+note "a minimised window draws nothing and resumes when restored"
+hwnd=$(saver_window)
+wait_until 30 frames_beyond 16 || fail "frames are not drawn"
+driver post "$hwnd" 0x112 0xF020 0 >/dev/null   # WM_SYSCOMMAND SC_MINIMIZE
+minimised_at=$(frames_drawn)
+stays_running 2 || fail "minimising ended the run"
+settled=$(frames_drawn)
+stays_running 2 || fail "minimising ended the run"
+[ "$(frames_drawn)" = "$settled" ] || fail "frames drawn while minimised ($settled -> $(frames_drawn))"
+driver post "$hwnd" 0x112 0xF120 0 >/dev/null   # WM_SYSCOMMAND SC_RESTORE
+wait_until 30 frames_beyond $((settled + 16)) || fail "drawing did not resume after restoring"
+echo "frames: $minimised_at at minimising, $settled while minimised, $(frames_drawn) after restoring" >&2
+xdotool mousemove 200 200 click 1 key Escape
 expect_exit 0 "Escape in the probing build"
 echo PASS
