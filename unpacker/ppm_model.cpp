@@ -435,6 +435,7 @@ void PpmUpdateContexts(PpmModel* m, uint8_t s) {
                 x.usage >>= 1;
                 x.distinct = static_cast<uint8_t>(x.distinct + 1);
                 x.total = static_cast<uint16_t>(x.total + 2);
+                if (x.distinct == 0) ++t->fullContexts;
             } else {
                 // No room: the context stays as it is and the symbol escapes again next time.
                 while (t->freeEntryCount == 0) PruneOrder(t);

@@ -35,6 +35,7 @@ struct PpmOrderTable {
     uint32_t freeEntries, freeEntryCount, entriesFresh;
     uint32_t sweepStart;
     uint32_t pruneRuns;   // how often this order was pruned (for tests and reports)
+    uint32_t fullContexts; // how often a context came to hold all 256 values
 };
 
 enum PpmVisitKind { kVisitFound, kVisitEscaped, kVisitNew };

@@ -141,6 +141,14 @@ TEST(PayloadRoundTripEdges, VariedStreamPrunesEveryOrderAndRescalesOrderZero) {
                 stats.pruneRuns[1], stats.pruneRuns[2], stats.pruneRuns[3], stats.orderZeroRescales);
 }
 
+TEST(PayloadRoundTripEdges, OrderOneContextComesToHoldEveryValue) {
+    const std::vector<uint8_t> bytes = ContextSeeingEveryValue();
+    std::vector<uint8_t> payload;
+    PayloadStats stats{};
+    ASSERT_TRUE(EncodePicturePayload(bytes.data(), bytes.size(), &payload, &stats));
+    EXPECT_GE(stats.fullContexts[3], 1u);   // its distinct count wrapped to 0: no escape left
+}
+
 TEST(PayloadRoundTripEdges, EveryValueSeenRemovesTheOrderZeroEscape) {
     std::vector<uint8_t> some(255);
     for (int i = 0; i < 255; ++i) some[i] = static_cast<uint8_t>(i);

@@ -167,7 +167,10 @@ bool EncodePicturePayload(const uint8_t* bytes, size_t count, std::vector<uint8_
         RangeEncoderFinish(&e);
     }
     if (stats) {
-        for (int i = 0; i < 4; ++i) stats->pruneRuns[i] = m->tables[i].pruneRuns;
+        for (int i = 0; i < 4; ++i) {
+            stats->pruneRuns[i] = m->tables[i].pruneRuns;
+            stats->fullContexts[i] = m->tables[i].fullContexts;
+        }
         stats->orderZeroRescales = m->zero.rescales;
         stats->orderZeroEscapeRemoved = m->fresh.left[0] == 0;
         stats->streamBytes = payload->size() - 9;

@@ -10,6 +10,7 @@
 // What the model went through while coding (shows that pruning and rescaling happened).
 struct PayloadStats {
     uint32_t pruneRuns[4];       // orders 5, 3, 2, 1
+    uint32_t fullContexts[4];    // contexts that came to hold all 256 values, by order
     uint32_t orderZeroRescales;
     bool orderZeroEscapeRemoved; // every byte value has appeared
     size_t streamBytes;          // coded stream, first symbol included, padding excluded
