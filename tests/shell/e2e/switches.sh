@@ -36,6 +36,12 @@ close_dialog 1
 expect_exit 1 "empty command line, OK"
 log_has "$PROBE_LOG" "dialog owner=0$" || fail "empty command line: dialog has an owner"
 
+note "Selenarium.scr /c shows its own configuration dialog; Cancel ends it"
+start_saver "$BIN/Selenarium.scr" /c
+wait_until 30 driver find '#32770' || fail "Selenarium.scr /c showed no dialog"
+driver post "$(driver find '#32770' | head -n 1)" 0x111 2 0 >/dev/null
+wait_saver_exit
+
 start_parent 600 500 200 100
 wait_until 30 test "$(driver foreground)" = "$PARENT" || fail "driver window not in the foreground"
 for args in "/c" "-c" "c:1234" "/C"; do
