@@ -70,8 +70,8 @@ wait_for_scene() {
   shot "$1"
 }
 
-# measure NAME FIELD: one field of "shot_measure disc" (lit, centroid-x, centroid-y,
-# grey, sd, red, inner, edge).
+# disc_field NAME FIELD: one field of "shot_measure disc" (lit, centroid-x, centroid-y,
+# grey, sd, red, rough).
 disc_field() {
   local line
   line=$("$MEASURE" disc "$WINE_ENV_DIR/$1.ppm")
@@ -82,8 +82,7 @@ disc_field() {
     grey) echo "$line" | awk '{print $7}' ;;
     sd) echo "$line" | awk '{print $9}' ;;
     red) echo "$line" | awk '{print $11}' ;;
-    inner) echo "$line" | awk '{print $13}' ;;
-    edge) echo "$line" | awk '{print $15}' ;;
+    rough) echo "$line" | awk '{print $13}' ;;
   esac
 }
 

@@ -1,8 +1,8 @@
 // Measures a screenshot of the scene (binary PPM, as ImageMagick's "ppm:-" writes it).
 //   shot_measure disc SHOT.ppm
 //       lit fraction of the disc, the lit part's centroid (x right, y up, in disc radii),
-//       mean and standard deviation of the lit grey, the disc's mean red, the mean grey
-//       of the middle (within half the radius) and of the edge ring (0.90 to 0.95).
+//       mean and standard deviation of the lit grey, the disc's mean red, and its roughness
+//       (mean grey step between neighbouring pixels).
 //   shot_measure orient SHOT.ppm MAP.pgm
 //       correlation of the disc with the near-side map seen as a globe, and with the map
 //       mirrored left-right, upside down and turned half round.
@@ -89,14 +89,15 @@ void ForDisc(const Image& image, double fraction, F f) {
 int Disc(const Image& shot) {
     const double litGrey = 40.0;
     double n = 0, lit = 0, sx = 0, sy = 0, sum = 0, sum2 = 0, red = 0;
-    double inner = 0, innerN = 0, edge = 0, edgeN = 0;
+    double rough = 0, roughN = 0;
     ForDisc(shot, 0.95, [&](int x, int y, double nx, double ny) {
         const double g = Grey(shot.at(x, y));
-        const double r2 = nx * nx + ny * ny;
         n += 1;
         red += shot.at(x, y)[0];
-        if (r2 < 0.25) inner += g, innerN += 1;
-        if (r2 > 0.90 * 0.90) edge += g, edgeN += 1;
+        if (nx * nx + ny * ny < 0.85 * 0.85) {
+            rough += std::fabs(g - Grey(shot.at(x + 1, y)));
+            roughN += 1;
+        }
         if (g > litGrey) {
             lit += 1;
             sx += nx;
@@ -107,8 +108,8 @@ int Disc(const Image& shot) {
     });
     const double mean = lit > 0 ? sum / lit : 0;
     const double sd = lit > 0 ? std::sqrt(std::fmax(0.0, sum2 / lit - mean * mean)) : 0;
-    std::printf("lit %.4f centroid %.4f %.4f grey %.1f sd %.1f red %.1f inner %.1f edge %.1f\n", lit / n,
-                lit > 0 ? sx / lit : 0, lit > 0 ? sy / lit : 0, mean, sd, red / n, inner / innerN, edge / edgeN);
+    std::printf("lit %.4f centroid %.4f %.4f grey %.1f sd %.1f red %.1f rough %.2f\n", lit / n,
+                lit > 0 ? sx / lit : 0, lit > 0 ? sy / lit : 0, mean, sd, red / n, rough / roughN);
     return 0;
 }
 
