@@ -7,11 +7,11 @@ set -u
 wine_env_start || fail "no Wine environment"
 probe="$BIN/SelenariumProbe.scr"
 
-note "refused switches"
+note "refused switches (é and À reach the program as the bytes 0xE9 and 0xC0)"
 start_saver "$BIN/Selenarium.scr" /x
 expect_exit 255 "Selenarium.scr /x"
 n=0
-for args in "/x" "/?" "é" "$(printf '\xe9')/s" "-$(printf '\xc0')" "/p" "/p 0" "/p abc" "/p:12" "/p 999999" "/l 999999" "/a" "/a 0"; do
+for args in "/x" "/?" "é" "é/s" "-À" "/p" "/p 0" "/p abc" "/p:12" "/p 999999" "/l 999999" "/a" "/a 0"; do
   n=$((n + 1))
   new_probe_log "refused$n"
   # shellcheck disable=SC2086
