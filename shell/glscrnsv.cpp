@@ -113,7 +113,7 @@ static int RunSaver(RunMode mode, HWND hwndArgument)
     if (CreateTopWindow(&shell)) {
         shell.psswGL = shell.psswMain;
         shell.psswGL->pGlConfig = &shell.glConfig;
-        MSG msg;
+        MSG msg = {};
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
