@@ -55,6 +55,44 @@ TEST(MoonPictures, RepackingTheSourceReproducesThePackBitForBit) {
     EXPECT_TRUE(result.file == pack);
 }
 
+// A larger size weight gives a smaller pack with a little more error, and what the
+// unpacker rebuilds from it is exactly what the packer measured.
+TEST(MoonPictures, SizeWeightTradesErrorForSize) {
+    GreyPicture moon;
+    std::string error;
+    ASSERT_TRUE(ReadPgm(kSource, &moon, &error)) << error;
+    GreyPicture crop;
+    crop.width = crop.height = 256;
+    for (int r = 0; r < 256; ++r)
+        for (int c = 0; c < 256; ++c) crop.pixels.push_back(moon.pixels[(300 + r) * 1024 + 400 + c]);
+    const double weights[3] = {0, 0.03, 0.1};
+    size_t lastSize = SIZE_MAX;
+    double lastPsnr = 1e9;
+    for (double weight : weights) {
+        PackOptions options;
+        options.sizeWeight = weight;
+        PackResult result;
+        ASSERT_TRUE(PackPicture(crop, options, &result));
+        EXPECT_LT(result.file.size(), lastSize) << weight;
+        EXPECT_LT(result.psnr, lastPsnr) << weight;
+        EXPECT_GT(result.psnr, 34.0) << weight;
+        lastSize = result.file.size();
+        lastPsnr = result.psnr;
+        std::vector<uint8_t> buffer(result.file.begin() + 54, result.file.end());
+        const long length = static_cast<long>(buffer.size());
+        buffer.resize(2 * 256 * 256);
+        ASSERT_EQ(DecodePicturePayload(buffer.data(), length, static_cast<long>(buffer.size()), nullptr), 65536);
+        ASSERT_EQ(RebuildPicture(buffer.data(), 256, 256), 1);
+        double sse = 0;
+        for (int r = 0; r < 256; ++r)
+            for (int c = 0; c < 256; ++c) {
+                const double d = (255 - buffer[r * 512 + c]) - crop.pixels[(255 - r) * 256 + c];
+                sse += d * d;
+            }
+        EXPECT_NEAR(10 * std::log10(255.0 * 255.0 * 65536 / sse), result.psnr, 1e-9) << weight;
+    }
+}
+
 TEST(MoonPictures, TextureIsTheNegativeFaceWidenedWith255) {
     std::vector<uint8_t> bmp;
     ASSERT_TRUE(ReadFileBytes(kData + "/moon_2048x1024.bmp", &bmp));
