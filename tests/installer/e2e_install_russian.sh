@@ -9,7 +9,28 @@ W=$SETUP_WORK
 SETUP_WINE_LANG=ru_RU.UTF-8
 
 run_setup
-drive dialog 1014 60 select 1018 1 set-text 1014 'C:\Moon Deep\Level Two\Selenarium' \
+# The welcome text's top row beside the picture: the middle of the picture in English,
+# 2/5 of its height in Russian, repainted as soon as the language changes.
+welcome_top() {  # SCREENSHOT -> offset of the first dark pixel row below the picture's top
+  read -r pl pt pr pb <"$W/picture.rect"
+  read -r ll lt lr lb <"$W/label.rect"  # the language label reaches below the picture's top
+  convert "$1" -crop "$((ll - pr - 3))x$((pb - pt))+$((pr + 3))+$pt" -colorspace Gray \
+          -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $4 < 100 { if (min == "" || $2 < min) min = $2 }
+          END { print (min == "" ? -1 : min) }'
+}
+drive dialog 1014 60 rect 1019 "$(winpath "$W/picture.rect")" rect 1017 "$(winpath "$W/label.rect")" || exit 1
+screenshot "$W/english.png"
+drive dialog 1014 60 select 1018 1 || exit 1
+screenshot "$W/russian.png"
+read -r pl pt pr pb <"$W/picture.rect"
+english_top=$(welcome_top "$W/english.png")
+russian_top=$(welcome_top "$W/russian.png")
+setup_e2e_log "welcome text starts $english_top px (English) and $russian_top px (Russian) below the picture's top of height $((pb - pt))"
+near() { [ "$1" -ge "$2" ] && [ "$1" -le "$(($2 + 6))" ]; }  # glyphs start a few pixels below their cell
+check "English welcome text at the picture's middle" near "$english_top" $(((pb - pt) / 2))
+check "Russian welcome text at 2/5 of the picture" near "$russian_top" $(((pb - pt) * 2 / 5))
+
+drive dialog 1014 60 set-text 1014 'C:\Moon Deep\Level Two\Selenarium' \
       texts "$(winpath "$W/setup.txt")" || exit 1
 expect_text() {  # FILE ID UTF8_TEXT
   check "text $2 of $(basename "$1")" test "$(field "$1" "$2")" = "$(cp1251 "$3")"

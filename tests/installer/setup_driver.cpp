@@ -10,6 +10,8 @@
 //   select ID INDEX                pick a combo box entry as the user does
 //   click ID                       press a button (or send the dialog's command ID)
 //   enter                          press the Enter key in the dialog
+//   rect ID FILE                   write a control's screen rectangle "left top right
+//                                  bottom" (ID 0: the dialog's client area)
 //   wait-text ID TEXT SECONDS      wait until a control shows TEXT
 //   message FILE BUTTON SECONDS    wait for a "Selenarium 3D" message box, write its text,
 //                                  default button and whether it has an icon, press BUTTON
@@ -196,6 +198,24 @@ bool RunStep(int argc, char** argv, int& i) {
     i += 1;
     if (!NeedDialog("click")) return false;
     PressButton(gDialog, id);
+    return true;
+  }
+  if (step == "rect" && need(2)) {
+    int id = std::atoi(arg(0));
+    const char* path = arg(1);
+    i += 2;
+    if (!NeedDialog("rect")) return false;
+    RECT r;
+    if (id == 0) {
+      GetClientRect(gDialog, &r);
+      MapWindowPoints(gDialog, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    } else if (!GetWindowRect(GetDlgItem(gDialog, id), &r)) {
+      return Fail("rect", "no such control");
+    }
+    std::FILE* out = std::fopen(path, "wb");
+    if (!out) return Fail("rect", "cannot write the file");
+    std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    std::fclose(out);
     return true;
   }
   if (step == "enter") {
