@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "command_line.h"
-#include "palette.h"
 #include "pixel_format_choice.h"
 #include "proc_address.h"
 #include "shell_assert.h"
