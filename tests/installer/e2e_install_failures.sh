@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installations that cannot finish: Cancel in either dialog, a folder that cannot be made,
-# a payload file that cannot be written, a damaged packed picture. None of them hands the
-# screensaver to the display control panel.
+# The folder browser, and installations that cannot finish: Cancel in either dialog, a
+# folder that cannot be made, a payload file that cannot be written, a damaged packed
+# picture. None of them hands the screensaver to the display control panel.
 set -u
 . "$SELENARIUM_SOURCE_DIR/tests/installer/setup_e2e_lib.sh"
 setup_e2e_start
@@ -16,8 +16,17 @@ trap cleanup EXIT
 
 not_registered() { test ! -e "$RUNDLL_LOG"; }
 
-# 1. Cancel in the setup dialog asks first; OK ends the program with nothing installed.
+# 1. The folder browser shows its title; Cancel there keeps the folder, OK puts the picked
+#    one into the folder box. Then Cancel in the setup dialog asks first; OK ends the program
+#    with nothing installed.
+BROWSE_TITLE="Select a folder in the list below, then click OK"
+folder_box() { drive dialog 1014 30 texts "$(winpath "$W/folder.txt")" && field "$W/folder.txt" 1014; }
 run_setup
+check "browser opens with its title" drive dialog 1014 60 click 1013 dialog-text "$BROWSE_TITLE" 30 click 2
+check "browser Cancel keeps the folder" test "$(folder_box)" = 'C:\Program Files\Selenarium 3D'
+check "browser OK takes the picked folder" \
+  drive dialog 1014 30 click 1013 dialog-text "$BROWSE_TITLE" 30 tree-first click 1
+check "picked folder in the box" test "$(folder_box)" = 'C:\'
 drive dialog 1014 60 click 2 message "$(winpath "$W/question.txt")" 1 30 || exit 1
 check "Escape asks the question" test "$(field "$W/question.txt" text)" = \
   'Setup is not complete.\n\rYou really want to exit Setup?'

@@ -3,6 +3,8 @@
 // code 1 and a line on stderr.
 //
 //   dialog CONTROL_ID SECONDS      wait for a visible installer dialog that has the control
+//   dialog-text TEXT SECONDS       wait for a visible dialog that shows TEXT (a folder browser)
+//   tree-first                     in the dialog's tree, select the first entry below the top
 //   texts FILE                     write the dialog's caption (id 0) and every control's
 //                                  text as "id<TAB>text" lines (raw single-byte texts,
 //                                  line breaks written as \n and \r)
@@ -34,7 +36,31 @@ HWND gDialog;
 struct Search {
   int controlId;      // a dialog with this control, or 0 for a message box
   HWND found;
+  const char* text;   // or, when set, a dialog with a child showing this text
 };
+
+BOOL CALLBACK FindChildText(HWND child, LPARAM parameter) {
+  Search* search = reinterpret_cast<Search*>(parameter);
+  char text[512] = {};
+  SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  if (std::strcmp(text, search->text) != 0) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+bool ShowsText(HWND window, const char* text) {
+  Search search = {0, nullptr, text};
+  EnumChildWindows(window, FindChildText, reinterpret_cast<LPARAM>(&search));
+  return search.found != nullptr;
+}
+
+BOOL CALLBACK FindTreeView(HWND child, LPARAM parameter) {
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (_stricmp(className, WC_TREEVIEWA) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(parameter) = child;
+  return FALSE;
+}
 
 bool IsMessageBox(HWND window) {
   char title[64] = {};
@@ -48,15 +74,16 @@ BOOL CALLBACK FindTopWindow(HWND window, LPARAM parameter) {
   char className[32] = {};
   GetClassNameA(window, className, sizeof className);
   if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-  bool match = search->controlId ? GetDlgItem(window, search->controlId) != nullptr
-                                 : IsMessageBox(window);
+  bool match = search->text        ? ShowsText(window, search->text)
+               : search->controlId ? GetDlgItem(window, search->controlId) != nullptr
+                                   : IsMessageBox(window);
   if (!match) return TRUE;
   search->found = window;
   return FALSE;
 }
 
-HWND FindDialog(int controlId) {
-  Search search = {controlId, nullptr};
+HWND FindDialog(int controlId, const char* text = nullptr) {
+  Search search = {controlId, nullptr, text};
   EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -162,6 +189,31 @@ bool RunStep(int argc, char** argv, int& i) {
     i += 2;
     if (!WaitFor(seconds, [&] { return (gDialog = FindDialog(id)) != nullptr; }))
       return Fail("dialog", "did not appear");
+    return true;
+  }
+  if (step == "dialog-text" && need(2)) {
+    const char* text = arg(0);
+    double seconds = std::atof(arg(1));
+    i += 2;
+    if (!WaitFor(seconds, [&] { return (gDialog = FindDialog(0, text)) != nullptr; }))
+      return Fail("dialog-text", "did not appear");
+    return true;
+  }
+  if (step == "tree-first") {
+    if (!NeedDialog("tree-first")) return false;
+    HWND tree = nullptr;
+    EnumChildWindows(gDialog, FindTreeView, reinterpret_cast<LPARAM>(&tree));
+    if (!tree) return Fail("tree-first", "no tree");
+    HTREEITEM top = nullptr, first = nullptr;
+    // The entries below the top appear once it is expanded, which may take a moment.
+    WaitFor(10, [&] {
+      top = TreeView_GetRoot(tree);
+      if (top) TreeView_Expand(tree, top, TVE_EXPAND);
+      first = top ? TreeView_GetChild(tree, top) : nullptr;
+      return first != nullptr;
+    });
+    if (!first) return Fail("tree-first", "nothing below the top entry");
+    TreeView_SelectItem(tree, first);
     return true;
   }
   if (step == "texts" && need(1)) {
