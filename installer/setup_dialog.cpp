@@ -93,9 +93,14 @@ BOOL InitSetupDialog(HWND dialog) {
   ApplySetupLanguage(dialog);
   WelcomeFont = CreateWelcomeFont();
   SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, ProgramFilesFolder().c_str());
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
-  SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  // The program's icon on the title bar and the task bar, each in its own size.
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HANDLE bigIcon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON,
+                              GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0);
+  HANDLE smallIcon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON,
+                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+  SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
   return TRUE;
 }
 
