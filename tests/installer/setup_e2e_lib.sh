@@ -27,9 +27,10 @@ check() {
 }
 
 setup_e2e_start() {
-  # Wine runs its own rundll32 from the system folder unless told to take the file there.
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=};rundll32.exe=n"
   wine_env_start || exit 1
+  # Wine runs its own rundll32 from the system folder unless told to take the file there.
+  # Only now: making a prefix needs Wine's own rundll32.
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=};rundll32.exe=n"
   SETUP_WORK="$WINE_ENV_DIR/work"
   mkdir -p "$SETUP_WORK"
   # The display control panel is not part of Wine: a double records the hand-over.
