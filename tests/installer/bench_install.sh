@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Benchmark of an installation under Wine: the time from pressing Install to the outcome
-# message, split into writing the payload files (Install until the status turns to
-# "Unpacking of pictures...") and unpacking the picture (until the message appears);
-# "dialogs" is the time from Install until the progress dialog shows (under Wine without
-# a window manager, closing the setup dialog alone takes about 2 s).
+# message, in three parts: "dialogs" (Install until the progress dialog shows; under Wine
+# without a window manager, hiding the setup dialog alone waits about 2 s for the X server),
+# "payload" (until the status turns to "Unpacking of pictures...": seeding the settings and
+# writing the files, with a 50 ms pause per file) and "unpack" (until the message appears).
 # Also prints the size of the shipped 32-bit installer and of its parts.
 #   bash tests/installer/bench_install.sh [BUILD_DIR] [ROUNDS]
 # BUILD_DIR holds the host, win32 and win64 builds (default: build).
