@@ -2,8 +2,8 @@
 # Benchmark of an installation under Wine: the time from pressing Install to the outcome
 # message, in three parts: "dialogs" (Install until the progress dialog shows; under Wine
 # without a window manager, hiding the setup dialog alone waits about 2 s for the X server),
-# "payload" (until the status turns to "Unpacking of pictures...": seeding the settings and
-# writing the files, with a 50 ms pause per file) and "unpack" (until the message appears).
+# "payload" (until the status turns to "Unpacking of pictures...": writing the files, with
+# a 50 ms pause per file) and "unpack" (until the message appears).
 # Also prints the size of the shipped 32-bit installer and of its parts.
 #   bash tests/installer/bench_install.sh [BUILD_DIR] [ROUNDS]
 # BUILD_DIR holds the host, win32 and win64 builds (default: build).

@@ -91,4 +91,11 @@ check "interrupted message" test "$(field "$W/interrupted.txt" text)" = "Setup i
 check "interrupted: icon shown" test "$(field "$W/interrupted.txt" icon)" = 1
 check "interrupted installer ends" wait_until 30 setup_exited
 check "interrupted: not registered" not_registered
+
+# 6. Without the Program Files folder in the registry the proposal is on drive C:.
+wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion' /v ProgramFilesDir /f >/dev/null 2>&1
+run_setup
+check "proposal without Program Files" test "$(folder_box)" = 'C:\Selenarium 3D'
+drive dialog 1014 30 click 2 message "$(winpath "$W/last_question.txt")" 1 30
+check "last installer ends" wait_until 30 setup_exited
 setup_e2e_finish
