@@ -13,6 +13,9 @@
 
 namespace {
 
+// Prepared (settings seeded, timer 2 pending) -> writing files -> unpacking -> finished,
+// or cancelled from any of the first three. Whichever of the worker's report and Cancel
+// comes first ends the dialog; the other is then ignored.
 enum ProgressState { Prepared, WritingFiles, Unpacking, Finished, Cancelled };
 ProgressState State = Prepared;
 
@@ -36,6 +39,7 @@ BOOL InitProgressDialog(HWND dialog) {
 
 void ReportOutcome(HWND dialog, bool installed) {
   State = Finished;
+  // The worker stops the animation too, but a timer belongs to this thread.
   KillTimer(dialog, ProgressAnimationTimer);
   if (installed) {
     ShellExecuteA(nullptr, "open", "rundll32.exe",
