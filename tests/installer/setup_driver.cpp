@@ -11,7 +11,7 @@
 //   set-text ID TEXT               replace a control's text
 //   select ID INDEX                pick a combo box entry as the user does
 //   click ID                       press a button (or send the dialog's command ID)
-//   enter                          press the Enter key in the dialog
+//   enter                          press the Enter key in the dialog (no button focused)
 //   rect ID FILE                   write a control's screen rectangle "left top right
 //                                  bottom" (ID 0: the dialog's client area)
 //   wait-text ID TEXT SECONDS      wait until a control shows TEXT
@@ -272,13 +272,10 @@ bool RunStep(int argc, char** argv, int& i) {
   }
   if (step == "enter") {
     if (!NeedDialog("enter")) return false;
-    // The dialog's own message loop turns Enter into its default command.
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(gDialog, nullptr), &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : gDialog;
-    PostMessageA(target, WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageA(target, WM_KEYUP, VK_RETURN, 0xC0000001);
+    // Into the dialog window itself, where no button has the focus: the dialog's message
+    // loop turns Enter into its default command (1).
+    PostMessageA(gDialog, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(gDialog, WM_KEYUP, VK_RETURN, 0xC0000001);
     return true;
   }
   if (step == "wait-text" && need(3)) {
