@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   MoonDiscLook look;
   if (kind == "icon" && argc == 5) {
     look.sunAngle = std::atof(argv[4]);
-    look.radius = 0.97;
+    look.radius = 0.92;  // a round outline at 32 and 16 pixels, without single-pixel bumps
     bytes = IconFileBytes({RenderMoonDisc(map, 32, look), RenderMoonDisc(map, 16, look)});
   } else if (kind == "bitmap" && argc == 6) {
     int size = std::atoi(argv[4]);
