@@ -117,3 +117,14 @@ endfunction()
 if(NOT SELENARIUM_WINDOWS AND NOT TARGET selenarium_host_outputs)
   add_custom_target(selenarium_host_outputs ALL)
 endif()
+
+# selenarium_add_subfolders() - adds every subfolder of the current one that has a
+# CMakeLists.txt (tools, tests and resources keep one folder per tool, group or program).
+macro(selenarium_add_subfolders)
+  file(GLOB _selenarium_subfolders LIST_DIRECTORIES true "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  foreach(_d ${_selenarium_subfolders})
+    if(IS_DIRECTORY "${_d}" AND EXISTS "${_d}/CMakeLists.txt")
+      add_subdirectory("${_d}")
+    endif()
+  endforeach()
+endmacro()
