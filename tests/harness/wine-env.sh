@@ -38,7 +38,14 @@ wine_env_make_template() {
       wine_env_log "creating template prefix $template"
       WINEPREFIX="$template" DISPLAY= wine wineboot -i >/dev/null 2>&1
       WINEPREFIX="$template" wineserver -w
-      touch "$template/.ready"
+      # Only a prefix that finished booting may serve as the template.
+      if [ -f "$template/system.reg" ] && [ -f "$template/user.reg" ] \
+         && [ -d "$template/drive_c/windows/system32" ]; then
+        touch "$template/.ready"
+      else
+        wine_env_log "creating the template prefix failed"
+        exit 1
+      fi
     fi
   ) 9>"$template.lock"
 }
@@ -62,7 +69,7 @@ wine_env_display_is_ours() {
 
 wine_env_start() {
   local template=${SELENARIUM_WINE_TEMPLATE:-/tmp/selenarium-wine-template}
-  wine_env_make_template "$template"
+  wine_env_make_template "$template" || return 1
   WINE_ENV_DIR=$(mktemp -d /tmp/selenarium-test.XXXXXX)
   export WINE_ENV_DIR
   cp -a "$template" "$WINE_ENV_DIR/prefix"
