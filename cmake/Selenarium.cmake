@@ -13,6 +13,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   # Windows 2000 API level, ANSI entry points; programs import only system DLLs.
   add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500)
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Shipped programs carry no symbol table (the installer embeds the screensaver).
+  add_link_options($<$<CONFIG:Release>:-s>)
 else()
   set(SELENARIUM_WINDOWS FALSE)
   set(SELENARIUM_ARCH host)
