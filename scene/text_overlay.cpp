@@ -47,50 +47,54 @@ struct CachedText {
 std::vector<CachedText> textCache;
 GLuint currentList = TextList;
 
-// Renders text with the current font into the given display list.
+// Renders text with the current font into the given display list. The bitmap is a little
+// wider than the measured extent: some GDIs (Wine's, with long Cyrillic texts) draw a few
+// pixels beyond it, and the last character would be clipped.
 TextExtent RenderIntoList(const char* text, GLuint list) {
     TextExtent extent = {0, 0, 0, 0};
     const int length = static_cast<int>(std::strlen(text));
     HWND focus = GetFocus();
     HDC screen = GetDC(focus);
-    HGDIOBJ oldScreenFont = SelectObject(screen, CurrentTextFont);
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(screen, text, length, &size);
-    extent.cx = size.cx;
-    extent.cy = size.cy;
-    extent.width = (size.cx + 31) / 32 * 32;
-    extent.height = size.cy;
-
+    HDC memory = screen != nullptr ? CreateCompatibleDC(screen) : nullptr;
     std::vector<unsigned char> bits;
-    HBITMAP bitmap = size.cx > 0 && size.cy > 0 ? CreateBitmap(size.cx, size.cy, 1, 1, nullptr) : nullptr;
-    HDC memory = bitmap != nullptr ? CreateCompatibleDC(screen) : nullptr;
     if (memory != nullptr) {
-        HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
         HGDIOBJ oldFont = SelectObject(memory, CurrentTextFont);
-        SetBkColor(memory, RGB(0, 0, 0));
-        SetTextColor(memory, RGB(255, 255, 255));
-        SetBkMode(memory, OPAQUE);
-        TextOutA(memory, 0, 0, text, length);
-        SelectObject(memory, oldFont);
-        SelectObject(memory, oldBitmap);
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(memory, text, length, &size);
+        extent.cx = size.cx;
+        extent.cy = size.cy;
+        const int bitmapWidth = size.cx + size.cy / 2 + 1;
+        extent.width = (bitmapWidth + 31) / 32 * 32;
+        extent.height = size.cy;
+        HBITMAP bitmap = size.cx > 0 && size.cy > 0 ? CreateBitmap(bitmapWidth, size.cy, 1, 1, nullptr) : nullptr;
+        if (bitmap != nullptr) {
+            HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+            SetBkColor(memory, RGB(0, 0, 0));
+            SetTextColor(memory, RGB(255, 255, 255));
+            SetBkMode(memory, OPAQUE);
+            TextOutA(memory, 0, 0, text, length);
+            SelectObject(memory, oldBitmap);
 
-        struct {
-            BITMAPINFOHEADER header;
-            RGBQUAD colours[2];
-        } info;
-        std::memset(&info, 0, sizeof info);
-        info.header.biSize = sizeof(BITMAPINFOHEADER);
-        info.header.biWidth = size.cx;
-        info.header.biHeight = size.cy;  // bottom-up, as glBitmap wants it
-        info.header.biPlanes = 1;
-        info.header.biBitCount = 1;
-        info.header.biCompression = BI_RGB;
-        bits.assign(static_cast<size_t>((size.cx + 31) / 32) * 4 * size.cy, 0);
-        GetDIBits(memory, bitmap, 0, size.cy, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
-                  DIB_RGB_COLORS);
+            struct {
+                BITMAPINFOHEADER header;
+                RGBQUAD colours[2];
+            } info;
+            std::memset(&info, 0, sizeof info);
+            info.header.biSize = sizeof(BITMAPINFOHEADER);
+            info.header.biWidth = bitmapWidth;
+            info.header.biHeight = size.cy;  // bottom-up, as glBitmap wants it
+            info.header.biPlanes = 1;
+            info.header.biBitCount = 1;
+            info.header.biCompression = BI_RGB;
+            bits.assign(static_cast<size_t>(extent.width / 8) * size.cy, 0);
+            GetDIBits(memory, bitmap, 0, size.cy, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                      DIB_RGB_COLORS);
+            DeleteObject(bitmap);
+        }
+        SelectObject(memory, oldFont);
         DeleteDC(memory);
     }
-    if (bitmap != nullptr) DeleteObject(bitmap);
+    if (screen != nullptr) ReleaseDC(focus, screen);
 
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glNewList(list, GL_COMPILE);
@@ -99,8 +103,6 @@ TextExtent RenderIntoList(const char* text, GLuint list) {
                  bits.data());
     }
     glEndList();
-    SelectObject(screen, oldScreenFont);
-    ReleaseDC(focus, screen);
     return extent;
 }
 
