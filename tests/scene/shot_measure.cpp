@@ -9,6 +9,8 @@
 //   shot_measure count SHOT.ppm X0 Y0 X1 Y1 CLASS
 //       pixels of a colour class in a rectangle (top-left origin, end exclusive);
 //       CLASS: sky, notsky, blue, green, red, white, yellow.
+//   shot_measure extent SHOT.ppm X0 Y0 X1 Y1 CLASS
+//       the bounding box "left top right bottom" of those pixels.
 // The disc is the globe of the scene frame stretched to the screen: centre at the
 // screen's middle, radii 38.25/125 of the width and 38.25/100 of the height.
 #include <algorithm>
@@ -157,11 +159,24 @@ bool InClass(const unsigned char* p, const char* name) {
     std::exit(2);
 }
 
-int Count(const Image& shot, int x0, int y0, int x1, int y1, const char* name) {
+int Count(const Image& shot, int x0, int y0, int x1, int y1, const char* name, bool extent) {
     long count = 0;
-    for (int y = std::max(0, y0); y < std::min(shot.height, y1); ++y)
-        for (int x = std::max(0, x0); x < std::min(shot.width, x1); ++x) count += InClass(shot.at(x, y), name);
-    std::printf("%ld\n", count);
+    int left = shot.width, top = shot.height, right = -1, bottom = -1;
+    for (int y = std::max(0, y0); y < std::min(shot.height, y1); ++y) {
+        for (int x = std::max(0, x0); x < std::min(shot.width, x1); ++x) {
+            if (!InClass(shot.at(x, y), name)) continue;
+            ++count;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (extent) {
+        std::printf("%d %d %d %d\n", left, top, right, bottom);
+    } else {
+        std::printf("%ld\n", count);
+    }
     return 0;
 }
 
@@ -170,7 +185,7 @@ int Count(const Image& shot, int x0, int y0, int x1, int y1, const char* name) {
 int main(int argc, char** argv) {
     Image shot;
     if (argc < 3 || !ReadNetpbm(argv[2], shot) || shot.channels != 3) {
-        std::fprintf(stderr, "usage: shot_measure disc|orient|count SHOT.ppm ...\n");
+        std::fprintf(stderr, "usage: shot_measure disc|orient|count|extent SHOT.ppm ...\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -180,8 +195,9 @@ int main(int argc, char** argv) {
         if (!ReadNetpbm(argv[3], map) || map.channels != 1) return 2;
         return Orient(shot, map);
     }
-    if (command == "count" && argc == 8) {
-        return Count(shot, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), argv[7]);
+    if ((command == "count" || command == "extent") && argc == 8) {
+        return Count(shot, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), argv[7],
+                     command == "extent");
     }
     std::fprintf(stderr, "bad arguments\n");
     return 2;
