@@ -12,12 +12,13 @@
 
 #include "ephemeris/moon_state.h"
 #include "scene/panel_format.h"
+#include "settings/maker.h"
 
 bool SceneTextCacheEnabled = true;
 
 namespace {
 
-const char MakerWebAddress[] = "www.kestrelwick.com";
+const char MakerWebAddress[] = MAKER_WEB_ADDRESS;
 const GLuint TextList = 1;
 const double TextDepth = 100.0;
 const size_t TextCacheLimit = 256;
