@@ -55,22 +55,46 @@ TEST(MoonPictures, RepackingTheSourceReproducesThePackBitForBit) {
     EXPECT_TRUE(result.file == pack);
 }
 
+// A 256 x 256 piece of the Moon picture: small enough to pack often, varied enough that
+// the packer's choices matter.
+GreyPicture MoonCrop() {
+    GreyPicture moon;
+    std::string error;
+    EXPECT_TRUE(ReadPgm(kSource, &moon, &error)) << error;
+    GreyPicture crop;
+    crop.width = crop.height = 256;
+    for (int r = 0; r < 256 && !moon.pixels.empty(); ++r)
+        for (int c = 0; c < 256; ++c) crop.pixels.push_back(moon.pixels[(300 + r) * 1024 + 400 + c]);
+    return crop;
+}
+
+// PSNR of what the unpacker rebuilds from a packed 256 x 256 file against `crop`.
+double UnpackedPsnr(const std::vector<uint8_t>& file, const GreyPicture& crop) {
+    std::vector<uint8_t> buffer(file.begin() + 54, file.end());
+    const long length = static_cast<long>(buffer.size());
+    buffer.resize(2 * 256 * 256);
+    if (DecodePicturePayload(buffer.data(), length, static_cast<long>(buffer.size()), nullptr) != 65536) return -1;
+    if (RebuildPicture(buffer.data(), 256, 256) != 1) return -1;
+    double sse = 0;
+    for (int r = 0; r < 256; ++r)
+        for (int c = 0; c < 256; ++c) {
+            const double d = (255 - buffer[r * 512 + c]) - crop.pixels[(255 - r) * 256 + c];
+            sse += d * d;
+        }
+    return 10 * std::log10(255.0 * 255.0 * 65536 / sse);
+}
+
 // A larger size weight gives a smaller pack with a little more error, and what the
 // unpacker rebuilds from it is exactly what the packer measured.
 TEST(MoonPictures, SizeWeightTradesErrorForSize) {
-    GreyPicture moon;
-    std::string error;
-    ASSERT_TRUE(ReadPgm(kSource, &moon, &error)) << error;
-    GreyPicture crop;
-    crop.width = crop.height = 256;
-    for (int r = 0; r < 256; ++r)
-        for (int c = 0; c < 256; ++c) crop.pixels.push_back(moon.pixels[(300 + r) * 1024 + 400 + c]);
+    const GreyPicture crop = MoonCrop();
+    ASSERT_EQ(crop.pixels.size(), 65536u);
     const double weights[3] = {0, 0.03, 0.1};
     size_t lastSize = SIZE_MAX;
     double lastPsnr = 1e9;
     for (double weight : weights) {
         PackOptions options;
-        options.sizeWeight = weight;
+        options.choice.sizeWeight = weight;
         PackResult result;
         ASSERT_TRUE(PackPicture(crop, options, &result));
         EXPECT_LT(result.file.size(), lastSize) << weight;
@@ -78,18 +102,41 @@ TEST(MoonPictures, SizeWeightTradesErrorForSize) {
         EXPECT_GT(result.psnr, 34.0) << weight;
         lastSize = result.file.size();
         lastPsnr = result.psnr;
-        std::vector<uint8_t> buffer(result.file.begin() + 54, result.file.end());
-        const long length = static_cast<long>(buffer.size());
-        buffer.resize(2 * 256 * 256);
-        ASSERT_EQ(DecodePicturePayload(buffer.data(), length, static_cast<long>(buffer.size()), nullptr), 65536);
-        ASSERT_EQ(RebuildPicture(buffer.data(), 256, 256), 1);
-        double sse = 0;
-        for (int r = 0; r < 256; ++r)
-            for (int c = 0; c < 256; ++c) {
-                const double d = (255 - buffer[r * 512 + c]) - crop.pixels[(255 - r) * 256 + c];
-                sse += d * d;
-            }
-        EXPECT_NEAR(10 * std::log10(255.0 * 255.0 * 65536 / sse), result.psnr, 1e-9) << weight;
+        EXPECT_NEAR(UnpackedPsnr(result.file, crop), result.psnr, 1e-9) << weight;
+    }
+}
+
+// Pricing the values that follow each choice, and planning them from an earlier pass,
+// keep the coder and the unpacker in step (the pricing only peeks at the model) and
+// give a smaller pack than choosing each value on its own bits, for little error.
+TEST(MoonPictures, LookaheadAndPassesKeepTheUnpackerInStepAndShrinkThePack) {
+    const GreyPicture crop = MoonCrop();
+    ASSERT_EQ(crop.pixels.size(), 65536u);
+    struct Setting {
+        int lookahead, passes;
+    };
+    const Setting settings[] = {{0, 1}, {1, 1}, {5, 1}, {5, 2}, {5, 3}, {9, 2}};
+    size_t plainSize = 0;
+    double plainPsnr = 0;
+    for (const Setting& s : settings) {
+        PackOptions options;
+        options.choice.sizeWeight = 0.03;
+        options.choice.lookahead = s.lookahead;
+        options.passes = s.passes;
+        PackResult result, again;
+        ASSERT_TRUE(PackPicture(crop, options, &result));
+        ASSERT_TRUE(PackPicture(crop, options, &again));
+        EXPECT_TRUE(result.file == again.file) << s.lookahead << "/" << s.passes;
+        EXPECT_NEAR(UnpackedPsnr(result.file, crop), result.psnr, 1e-9) << s.lookahead << "/" << s.passes;
+        if (s.lookahead == 0) {
+            plainSize = result.file.size();
+            plainPsnr = result.psnr;
+            continue;
+        }
+        std::printf("lookahead %d, %d passes: %zu bytes (%zu alone), PSNR %.3f dB (%.3f alone)\n", s.lookahead,
+                    s.passes, result.file.size(), plainSize, result.psnr, plainPsnr);
+        EXPECT_LT(result.file.size(), plainSize) << s.lookahead << "/" << s.passes;
+        EXPECT_GT(result.psnr, plainPsnr - 0.05) << s.lookahead << "/" << s.passes;
     }
 }
 

@@ -1,4 +1,4 @@
-// selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X]
+// selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X] [--lookahead N] [--passes N]
 // Packs a grey PGM picture into the unpacker's packed picture file.
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +13,11 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: selenarium-pack PICTURE.pgm PACK [--low-res TEXTURE.bmp] [--size-weight X]\n"
+                 "                [--lookahead N] [--passes N]\n"
                  "  --low-res      also write the low-resolution texture of the picture\n"
-                 "  --size-weight  squared error one coded bit may cost (0: round every value)\n");
+                 "  --size-weight  squared error one coded bit may cost (0: round every value)\n"
+                 "  --lookahead    next values (0..5) whose bits each choice also weighs\n"
+                 "  --passes       passes over the picture, each planning with the last one's values\n");
     return 2;
 }
 
@@ -26,7 +29,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (std::strcmp(a, "--low-res") == 0 && i + 1 < argc) lowRes = argv[++i];
-        else if (std::strcmp(a, "--size-weight") == 0 && i + 1 < argc) options.sizeWeight = std::atof(argv[++i]);
+        else if (std::strcmp(a, "--size-weight") == 0 && i + 1 < argc) options.choice.sizeWeight = std::atof(argv[++i]);
+        else if (std::strcmp(a, "--lookahead") == 0 && i + 1 < argc) options.choice.lookahead = std::atoi(argv[++i]);
+        else if (std::strcmp(a, "--passes") == 0 && i + 1 < argc) options.passes = std::atoi(argv[++i]);
         else if (a[0] == '-') return Usage();
         else if (input.empty()) input = a;
         else if (output.empty()) output = a;

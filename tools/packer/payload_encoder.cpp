@@ -42,6 +42,12 @@ void EncodeSymbol(PpmModel* m, RangeEncoder* e, uint8_t s) {
 
 const double kImpossible = 1e30;
 
+// The history as it is after coding `v` (PpmPushHistory also counts the symbol).
+void ShiftHistory(uint8_t history[5], uint8_t v) {
+    std::memmove(history + 1, history, 4);
+    history[0] = v;
+}
+
 // What coding `v` would cost now, in bits, without touching the model.
 double SymbolBits(const PpmModel* m, uint8_t v) {
     bool marked[256];
@@ -79,16 +85,52 @@ double SymbolBits(const PpmModel* m, uint8_t v) {
     return bits + std::log2(static_cast<double>(m->fresh.left[0]));
 }
 
-uint8_t ChooseValue(const PpmModel* m, double exact, double weight, double sizeWeight) {
-    int candidates[3] = {static_cast<int>(std::floor(exact)), static_cast<int>(std::ceil(exact)), -1};
-    if (std::fabs(exact - 128) <= 1.6) candidates[2] = 128;
-    double best = kImpossible * 2;
-    int bestValue = 128;
-    for (int v : candidates) {
-        if (v < 0) continue;
-        v = v > 255 ? 255 : v;
-        const double e = v - exact;
-        const double cost = weight * e * e + sizeWeight * SymbolBits(m, static_cast<uint8_t>(v));
+// The integers worth trying for a value: the two next to the exact one, and 128 for a
+// small detail. Returns how many were written.
+int Candidates(double exact, int out[3]) {
+    const double f = std::floor(exact), c = std::ceil(exact);
+    int n = 0;
+    out[n++] = static_cast<int>(f < 0 ? 0 : (f > 255 ? 255 : f));
+    const int high = static_cast<int>(c < 0 ? 0 : (c > 255 ? 255 : c));
+    if (high != out[0]) out[n++] = high;
+    if (std::fabs(exact - 128) <= 1.6 && out[0] != 128 && out[n - 1] != 128) out[n++] = 128;
+    return n;
+}
+
+// Bits of the planned values that follow, coded in the contexts that coding `v` now makes
+// (the model's counts as they are now). Stops early once `budget` is spent.
+double PlannedBits(PpmModel* m, uint8_t v, const uint8_t* planned, int ahead, double budget) {
+    uint8_t saved[5];
+    std::memcpy(saved, m->history, 5);
+    ShiftHistory(m->history, v);
+    double bits = 0;
+    for (int j = 1; j <= ahead && bits < budget; ++j) {
+        bits += SymbolBits(m, planned[j]);
+        ShiftHistory(m->history, planned[j]);
+    }
+    std::memcpy(m->history, saved, 5);
+    return bits;
+}
+
+}  // namespace
+
+uint8_t ChooseStoredValue(PpmModel* m, const ValueChoice& choice, const double* exact,
+                          const double* weight, const uint8_t* planned, size_t left) {
+    int candidates[3];
+    const int n = Candidates(exact[0], candidates);
+    // Beyond five values the choice has left the longest context.
+    const int reach = choice.lookahead < 0 ? 0 : (choice.lookahead > 5 ? 5 : choice.lookahead);
+    const int ahead = left - 1 < static_cast<size_t>(reach) ? static_cast<int>(left - 1) : reach;
+    double best = kImpossible * 4;
+    int bestValue = candidates[0];
+    for (int k = 0; k < n; ++k) {
+        const int v = candidates[k];
+        const double e = v - exact[0];
+        double cost = weight[0] * e * e + choice.sizeWeight * SymbolBits(m, static_cast<uint8_t>(v));
+        if (ahead > 0 && cost < best) {
+            cost += choice.sizeWeight *
+                    PlannedBits(m, static_cast<uint8_t>(v), planned, ahead, (best - cost) / choice.sizeWeight);
+        }
         if (cost < best) {
             best = cost;
             bestValue = v;
@@ -96,6 +138,8 @@ uint8_t ChooseValue(const PpmModel* m, double exact, double weight, double sizeW
     }
     return static_cast<uint8_t>(bestValue);
 }
+
+namespace {
 
 void WriteHeader(std::vector<uint8_t>* payload, uint16_t crc, uint32_t count) {
     (*payload)[3] = static_cast<uint8_t>(crc);
@@ -106,7 +150,8 @@ void WriteHeader(std::vector<uint8_t>* payload, uint16_t crc, uint32_t count) {
 }  // namespace
 
 bool EncodeChoosingValues(const std::vector<double>& exact, const std::vector<double>& weight,
-                          double sizeWeight, std::vector<uint8_t>* chosen, std::vector<uint8_t>* payload) {
+                          const ValueChoice& choice, const std::vector<uint8_t>& planned,
+                          std::vector<uint8_t>* chosen, std::vector<uint8_t>* payload) {
     const size_t count = exact.size();
     payload->assign({'P', 'P', 'M', 0, 0, 0, 0, 0, 0});
     chosen->assign(count, 0);
@@ -124,7 +169,7 @@ bool EncodeChoosingValues(const std::vector<double>& exact, const std::vector<do
         OrderZeroUpdate(m, m->zero.positionOf[(*chosen)[0]]);
         PpmPushHistory(m, (*chosen)[0]);
         for (size_t i = 1; i < count; ++i) {
-            const uint8_t v = ChooseValue(m, exact[i], weight[i], sizeWeight);
+            const uint8_t v = ChooseStoredValue(m, choice, &exact[i], &weight[i], &planned[i], count - i);
             (*chosen)[i] = v;
             EncodeSymbol(m, &e, v);
             PpmUpdateContexts(m, v);

@@ -28,14 +28,18 @@ bool PackPicture(const GreyPicture& picture, const PackOptions& options, PackRes
     const std::vector<double> exact = ForwardTransform(NegativeBottomUp(picture), w, h);
     std::vector<uint8_t> stored = RoundStoredValues(exact);
     std::vector<uint8_t> payload;
-    if (options.sizeWeight > 0) {
+    if (options.choice.sizeWeight > 0) {
         // Error weights relative to a value that only the four whole-picture steps rebuild.
         std::vector<double> weight = StoredValueWeights(w, h);
         for (double& v : weight) v /= 256;
-        std::vector<uint8_t> tiled;
-        if (!EncodeChoosingValues(TileStoredValues(exact, w, h), TileStoredValues(weight, w, h),
-                                  options.sizeWeight, &tiled, &payload)) {
-            return false;
+        const std::vector<double> tiledExact = TileStoredValues(exact, w, h);
+        const std::vector<double> tiledWeight = TileStoredValues(weight, w, h);
+        std::vector<uint8_t> planned = TileStoredValues(stored, w, h), tiled;
+        for (int pass = 0; pass < (options.passes > 1 ? options.passes : 1); ++pass) {
+            if (!EncodeChoosingValues(tiledExact, tiledWeight, options.choice, planned, &tiled, &payload)) {
+                return false;
+            }
+            planned = tiled;
         }
         stored = UntileStoredValues(tiled, w, h);
     } else {

@@ -6,12 +6,17 @@
 #include <vector>
 
 #include "pack_files.h"
+#include "payload_encoder.h"
 
 struct PackOptions {
-    // Price of one coded bit in squared stored-value error: 0 stores every value rounded
-    // (least error); larger values let values move to a cheaper neighbouring integer.
-    // The default keeps the Moon picture just above 36.3 dB PSNR (36.43 dB when rounded).
-    double sizeWeight = 0.032;
+    // choice.sizeWeight is the price of one coded bit in squared stored-value error: 0
+    // stores every value rounded (least error); larger values let values move to a cheaper
+    // neighbouring integer. The defaults keep the Moon picture just above 36.3 dB PSNR
+    // (36.43 dB when rounded).
+    ValueChoice choice;
+    // Passes over the picture: each after the first plans its lookahead with the values
+    // the one before chose (the first plans with the rounded values).
+    int passes = 2;
 };
 
 struct PackResult {
