@@ -83,7 +83,18 @@ while [ $((hi - lo)) -gt 1 ]; do
   "$convert" "$source_pgm" -quality "$mid" "$work/q.jpg"; "$convert" "$work/q.jpg" "$work/q.pgm"
   if awk -v a="$(psnr "$work/q.pgm")" -v b="$pack_psnr" 'BEGIN { exit !(a >= b) }'; then hi=$mid; else lo=$mid; fi
 done
+jpeg=()
 for q in "$lo" "$hi"; do
   "$convert" "$source_pgm" -quality "$q" "$work/q.jpg"; "$convert" "$work/q.jpg" "$work/q.pgm"
-  echo "JPEG quality $q: $(stat -c %s "$work/q.jpg") bytes, PSNR $(psnr "$work/q.pgm") dB"
+  size=$(stat -c %s "$work/q.jpg") q_psnr=$(psnr "$work/q.pgm")
+  jpeg+=("$size" "$q_psnr")
+  echo "JPEG quality $q: $size bytes, PSNR $q_psnr dB"
 done
+# The JPEG size at exactly the pack's PSNR, between the two qualities around it.
+awk -v s0="${jpeg[0]}" -v p0="${jpeg[1]}" -v s1="${jpeg[2]}" -v p1="${jpeg[3]}" \
+    -v pack="$pack_size" -v pp="$pack_psnr" 'BEGIN {
+  t = (p1 > p0) ? (pp - p0) / (p1 - p0) : 1; if (t < 0) t = 0; if (t > 1) t = 1
+  equal = s0 + t * (s1 - s0)
+  printf "JPEG at the pack'"'"'s PSNR (interpolated): %.0f bytes; pack / JPEG = %.3f\n", equal, pack / equal
+  printf "goal (PSNR >= 36.3 dB and pack <= JPEG of equal PSNR): %s\n", (pp >= 36.3 && pack <= equal) ? "met" : "not met"
+}'
