@@ -8,6 +8,7 @@
 #include "installer/setup_ids.h"
 #include "installer/setup_state.h"
 #include "installer/setup_strings.h"
+#include "settings/ui_text_win.h"
 
 namespace {
 
@@ -20,6 +21,16 @@ std::string ResourceString(UINT id) {
   return text;
 }
 
+// File names are in the system's code page, as the file calls read them.
+std::wstring SystemTextToWide(const std::string& text) {
+  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+  wide.resize(static_cast<size_t>(length - 1));
+  return wide;
+}
+
 std::string SystemFolder() {
   char folder[MAX_PATH] = {};
   UINT length = GetSystemDirectoryA(folder, sizeof folder);
@@ -27,8 +38,8 @@ std::string SystemFolder() {
 }
 
 void ShowCantWrite(HWND dialog, const std::string& name) {
-  std::string text = std::string(SetupText(SetupStrCantWrite)) + " " + name;
-  MessageBoxA(dialog, text.c_str(), SetupMessageTitle, MB_OK);
+  std::wstring text = UiTextToWide(SetupText(SetupStrCantWrite)) + L" " + SystemTextToWide(name);
+  MessageBoxW(dialog, text.c_str(), UiTextToWide(SetupMessageTitle).c_str(), MB_OK);
 }
 
 // Writes one payload file; false when it could not be written completely.

@@ -9,6 +9,7 @@
 #include "installer/setup_ids.h"
 #include "installer/setup_state.h"
 #include "installer/setup_strings.h"
+#include "settings/ui_text_win.h"
 #include "unpacker/unpack_worker.h"
 
 namespace {
@@ -20,7 +21,7 @@ enum ProgressState { Prepared, WritingFiles, Unpacking, Finished, Cancelled };
 ProgressState State = Prepared;
 
 void SetStatus(HWND dialog, int stringId) {
-  SetDlgItemTextA(dialog, IDC_PROGRESS_STATUS, SetupText(stringId));
+  SetDlgItemUiText(dialog, IDC_PROGRESS_STATUS, SetupText(stringId));
 }
 
 BOOL InitProgressDialog(HWND dialog) {
@@ -29,7 +30,7 @@ BOOL InitProgressDialog(HWND dialog) {
   // Without the product key nothing can be installed: wait for Cancel.
   if (!PrepareProductKey()) return TRUE;
   SeedSettings(InstallFolder, CurrentUiLanguage() == UiRussian);
-  SetWindowTextA(dialog, SetupText(SetupStrCaption));
+  SetUiWindowText(dialog, SetupText(SetupStrCaption));
   SendDlgItemMessageA(dialog, IDC_PROGRESS_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
   SendDlgItemMessageA(dialog, IDC_PROGRESS_BAR, PBM_SETSTEP, 1, 0);
   SendDlgItemMessageA(dialog, IDC_PROGRESS_BAR, PBM_SETPOS, 0, 0);
@@ -44,11 +45,11 @@ void ReportOutcome(HWND dialog, bool installed) {
   if (installed) {
     ShellExecuteA(nullptr, "open", "rundll32.exe",
                   ScreenSaverInstallParameters(ScreenSaverPath).c_str(), nullptr, SW_SHOWNORMAL);
-    MessageBoxA(dialog, SetupText(SetupStrComplete), SetupMessageTitle,
-                MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+    UiMessageBox(dialog, SetupText(SetupStrComplete), SetupMessageTitle,
+                 MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
   } else {
-    MessageBoxA(dialog, SetupText(SetupStrNotComplete), SetupMessageTitle,
-                MB_OK | MB_ICONWARNING | MB_TOPMOST);
+    UiMessageBox(dialog, SetupText(SetupStrNotComplete), SetupMessageTitle,
+                 MB_OK | MB_ICONWARNING | MB_TOPMOST);
   }
   EndDialog(dialog, installed ? 1 : 0);
 }
@@ -94,8 +95,8 @@ void Cancel(HWND dialog) {
   KillTimer(dialog, ProgressAnimationTimer);
   KillTimer(dialog, ProgressExtractTimer);
   KillTimer(dialog, ProgressUnpackTimer);
-  MessageBoxA(dialog, SetupText(SetupStrInterrupted), SetupMessageTitle,
-              MB_OK | MB_ICONWARNING | MB_TOPMOST);
+  UiMessageBox(dialog, SetupText(SetupStrInterrupted), SetupMessageTitle,
+               MB_OK | MB_ICONWARNING | MB_TOPMOST);
   EndDialog(dialog, 0);
 }
 

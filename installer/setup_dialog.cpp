@@ -7,12 +7,13 @@
 #include "installer/setup_ids.h"
 #include "installer/setup_state.h"
 #include "installer/setup_strings.h"
+#include "settings/ui_text_win.h"
 
 namespace {
 
 // The welcome text painted beside the picture, in the current language (SetUiLanguage
 // also switches the run-time locale).
-char WelcomeText[256];
+wchar_t WelcomeText[256];
 HFONT WelcomeFont;
 
 HFONT CreateWelcomeFont() {
@@ -48,7 +49,7 @@ void PaintWelcome(HWND dialog) {
                client.right, client.bottom};
   HGDIOBJ oldFont = SelectObject(dc, WelcomeFont);
   int oldMode = SetBkMode(dc, TRANSPARENT);
-  DrawTextA(dc, WelcomeText, -1, &area, DT_CENTER);
+  DrawTextW(dc, WelcomeText, -1, &area, DT_CENTER);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
   EndPaint(dialog, &paint);
@@ -59,14 +60,16 @@ void BrowseForFolder(HWND dialog) {
   CoInitialize(nullptr);
   LPITEMIDLIST root = nullptr;
   SHGetSpecialFolderLocation(dialog, CSIDL_DRIVES, &root);
-  char display[MAX_PATH] = {};
-  BROWSEINFOA browse = {};
+  wchar_t display[MAX_PATH] = {};
+  std::wstring title = UiTextToWide(SetupText(SetupStrBrowseTitle));
+  BROWSEINFOW browse = {};
   browse.hwndOwner = dialog;
   browse.pidlRoot = root;
   browse.pszDisplayName = display;
-  browse.lpszTitle = SetupText(SetupStrBrowseTitle);
+  browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_DONTGOBELOWDOMAIN;
-  LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+  // The folder itself stays in the system's code page, as the file calls take it.
+  LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
   if (chosen) {
     char path[MAX_PATH] = {};
     if (SHGetPathFromIDListA(chosen, path)) SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, path);
@@ -76,8 +79,8 @@ void BrowseForFolder(HWND dialog) {
 }
 
 bool ConfirmCancel(HWND dialog) {
-  return MessageBoxA(dialog, SetupText(SetupStrCancelQuestion), SetupMessageTitle,
-                     MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONINFORMATION | MB_TOPMOST) == IDOK;
+  return UiMessageBox(dialog, SetupText(SetupStrCancelQuestion), SetupMessageTitle,
+                      MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONINFORMATION | MB_TOPMOST) == IDOK;
 }
 
 void ChooseInstall(HWND dialog) {
@@ -121,15 +124,16 @@ void ApplySetupLanguage(HWND dialog) {
   if (selected == 0) language = UiEnglish;
   if (selected == 1) language = UiRussian;
   SetUiLanguage(language);
-  SetWindowTextA(dialog, SetupText(SetupStrCaption));
-  SetDlgItemTextA(dialog, IDC_SETUP_CANCEL, SetupText(SetupStrCancel));
-  SetDlgItemTextA(dialog, IDC_SETUP_INSTALL, SetupText(SetupStrInstall));
-  SetDlgItemTextA(dialog, IDC_SETUP_MAKER, SetupText(SetupStrMakerLine));
-  SetDlgItemTextA(dialog, IDC_SETUP_BROWSE, SetupText(SetupStrBrowse));
-  SetDlgItemTextA(dialog, IDC_SETUP_FOLDER_LABEL, SetupText(SetupStrFolderPrompt));
-  SetDlgItemTextA(dialog, IDC_SETUP_VERSION, SetupText(SetupStrVersion));
-  SetDlgItemTextA(dialog, IDC_SETUP_LANGUAGE_LABEL, SetupText(SetupStrLanguage));
-  lstrcpynA(WelcomeText, SetupText(SetupStrWelcome), sizeof WelcomeText);
+  SetUiWindowText(dialog, SetupText(SetupStrCaption));
+  SetDlgItemUiText(dialog, IDC_SETUP_CANCEL, SetupText(SetupStrCancel));
+  SetDlgItemUiText(dialog, IDC_SETUP_INSTALL, SetupText(SetupStrInstall));
+  SetDlgItemUiText(dialog, IDC_SETUP_MAKER, SetupText(SetupStrMakerLine));
+  SetDlgItemUiText(dialog, IDC_SETUP_BROWSE, SetupText(SetupStrBrowse));
+  SetDlgItemUiText(dialog, IDC_SETUP_FOLDER_LABEL, SetupText(SetupStrFolderPrompt));
+  SetDlgItemUiText(dialog, IDC_SETUP_VERSION, SetupText(SetupStrVersion));
+  SetDlgItemUiText(dialog, IDC_SETUP_LANGUAGE_LABEL, SetupText(SetupStrLanguage));
+  lstrcpynW(WelcomeText, UiTextToWide(SetupText(SetupStrWelcome)).c_str(),
+            sizeof WelcomeText / sizeof WelcomeText[0]);
   InvalidateRect(dialog, nullptr, TRUE);
   UpdateWindow(dialog);
 }

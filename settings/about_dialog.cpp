@@ -5,12 +5,13 @@
 #include "settings/config_dialog.h"
 #include "settings/dialog_ids.h"
 #include "settings/maker.h"
+#include "settings/ui_text_win.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowTextA(box, UiString(StrAboutTitle));
-        SetDlgItemTextA(box, IDC_MAKER_LINE, UiString(StrMakerLine));
+        SetUiWindowText(box, UiString(StrAboutTitle));
+        SetDlgItemUiText(box, IDC_MAKER_LINE, UiString(StrMakerLine));
         return 1;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

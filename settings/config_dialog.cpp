@@ -10,6 +10,7 @@
 #include "settings/coordinates.h"
 #include "settings/dialog_ids.h"
 #include "settings/settings_store.h"
+#include "settings/ui_text_win.h"
 #include "shell/scene_interface.h"
 
 namespace {
@@ -149,7 +150,7 @@ ConfigDialogState& DialogState() {
 }
 
 void SetDlgItemUiString(HWND dialog, int controlId, int stringId) {
-    SetDlgItemTextA(dialog, controlId, UiString(stringId));
+    SetDlgItemUiText(dialog, controlId, UiString(stringId));
 }
 
 void InitLanguageBox(HWND dialog) {
@@ -172,7 +173,7 @@ void ChangeLanguage(HWND dialog) {
 }
 
 void ApplyDialogLabels(HWND dialog, double latitude, double longitude) {
-    SetWindowTextA(dialog, UiString(StrDialogTitle));
+    SetUiWindowText(dialog, UiString(StrDialogTitle));
     SetDlgItemUiString(dialog, IDC_SHOW_STARS, StrShowStars);
     SetDlgItemUiString(dialog, IDC_SHOW_TEXT, StrShowText);
     SetDlgItemUiString(dialog, IDC_PLACE_GROUP, StrObserverPlace);
@@ -211,10 +212,10 @@ void ReadCoordinateEdits() {
     s.latitude = JoinDegrees(v[0], v[1], v[2]);
     s.longitude = JoinDegrees(v[3], v[4], v[5]);
     char text[64] = {0};
-    GetDlgItemTextA(s.dialog, IDC_LAT_HEMISPHERE, text, sizeof text);
+    GetDlgItemUiText(s.dialog, IDC_LAT_HEMISPHERE, text, sizeof text);
     if (strcmp(text, UiString(StrNorthern)) != 0) s.latitude = -s.latitude;
     memset(text, 0, sizeof text);
-    GetDlgItemTextA(s.dialog, IDC_LON_HEMISPHERE, text, sizeof text);
+    GetDlgItemUiText(s.dialog, IDC_LON_HEMISPHERE, text, sizeof text);
     if (strcmp(text, UiString(StrEastern)) != 0) s.longitude = -s.longitude;
 }
 
@@ -231,7 +232,7 @@ void ToggleLongitudeHemisphere() {
 }
 
 int ShowDialogMessage(const char* text, const char* caption, UINT style) {
-    return MessageBoxA(DialogState().dialog, text, caption, style);
+    return UiMessageBox(DialogState().dialog, text, caption, style);
 }
 
 INT_PTR CALLBACK SceneConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

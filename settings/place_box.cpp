@@ -11,13 +11,14 @@
 #include "settings/coordinates.h"
 #include "settings/dialog_ids.h"
 #include "settings/settings_store.h"
+#include "settings/ui_text_win.h"
 
 namespace {
 
 HWND CityBox() { return GetDlgItem(DialogState().dialog, IDC_CITY_BOX); }
 
 int FindInBox(const char* name) {
-    LRESULT at = SendMessageA(CityBox(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+    LRESULT at = UiComboFindStringExact(CityBox(), -1, name);
     return at == CB_ERR ? -1 : static_cast<int>(at);
 }
 
@@ -39,10 +40,12 @@ std::string ReadPlacesPath() {
     return std::string(path);
 }
 
+// The typed or picked name in the current language's code page; characters it cannot
+// hold read as '?', so the name shown for confirmation is the one that gets stored.
 std::string CityBoxText() {
-    char name[PlaceNameInputMaxBytes + 99] = {0};  // the edit holds at most 298 bytes
-    GetWindowTextA(CityBox(), name, sizeof name);
-    return std::string(name);
+    std::string name;
+    GetUiWindowText(CityBox(), PlaceNameInputMaxBytes + 98, &name);  // the edit holds at most 298
+    return name;
 }
 
 std::string Format(const char* pattern, const char* value) {
@@ -76,7 +79,7 @@ void FillPlaceBox() {
     HWND box = CityBox();
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
     for (int i = 0; i < list->count; ++i)
-        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list->name[i].c_str()));
+        UiComboAddString(box, list->name[i].c_str());
     int index = CityCurrent(list);
     if (index == NoCurrentCity) {
         index = DefaultCityIndex();
@@ -155,7 +158,7 @@ void AddPlace() {
     StorePlace(list, list->count, record);
     list->count = static_cast<int16_t>(list->count + 1);
 
-    SendMessageA(CityBox(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    UiComboAddString(CityBox(), name.c_str());
     int at = FindInBox(name.c_str());
     if (at >= 0) {
         SelectPlace(at);

@@ -1,13 +1,15 @@
 // setup_driver: drives the installer's dialogs from outside, as a user would, by window
 // messages. Steps run in the order given; the first failing step ends the run with exit
-// code 1 and a line on stderr.
+// code 1 and a line on stderr. Texts, in the arguments and in the files written, are UTF-8
+// and read from the windows in UTF-16, so they are what the user sees whatever the
+// system's code page.
 //
 //   dialog CONTROL_ID SECONDS      wait for a visible installer dialog that has the control
 //   dialog-text TEXT SECONDS       wait for a visible dialog that shows TEXT (a folder browser)
 //   tree-first                     in the dialog's tree, select the first entry below the top
 //   texts FILE                     write the dialog's caption (id 0) and every control's
-//                                  text as "id<TAB>text" lines (raw single-byte texts,
-//                                  line breaks written as \n and \r)
+//                                  text as "id<TAB>text" lines (line breaks written as
+//                                  \n and \r)
 //   set-text ID TEXT               replace a control's text
 //   select ID INDEX                pick a combo box entry as the user does
 //   click ID                       press a button (or send the dialog's command ID)
@@ -21,6 +23,7 @@
 //   no-message SECONDS             fail when a message box appears within SECONDS
 //   stamp FILE LABEL               append "LABEL<TAB>milliseconds" (a steady clock) to FILE
 //   gone SECONDS                   wait until the dialog has closed
+//   code-page FILE                 write the system's ANSI code page
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,10 +31,37 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
 HWND gDialog;
+
+std::string Utf8(const wchar_t* text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return std::string();
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+  out.resize(static_cast<size_t>(size - 1));
+  return out;
+}
+
+std::wstring Wide(const char* utf8) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  if (size <= 1) return std::wstring();
+  std::wstring out(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &out[0], size);
+  out.resize(static_cast<size_t>(size - 1));
+  return out;
+}
+
+// A window's own text in UTF-8. WM_GETTEXT works across processes for any window,
+// unlike GetWindowText.
+std::string RawText(HWND window) {
+  wchar_t text[1024] = {};
+  SendMessageW(window, WM_GETTEXT, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(text));
+  return Utf8(text);
+}
 
 struct Search {
   int controlId;      // a dialog with this control, or 0 for a message box
@@ -41,9 +71,7 @@ struct Search {
 
 BOOL CALLBACK FindChildText(HWND child, LPARAM parameter) {
   Search* search = reinterpret_cast<Search*>(parameter);
-  char text[512] = {};
-  SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  if (std::strcmp(text, search->text) != 0) return TRUE;
+  if (RawText(child) != search->text) return TRUE;
   search->found = child;
   return FALSE;
 }
@@ -98,14 +126,20 @@ bool WaitFor(double seconds, Condition condition) {
   return true;
 }
 
-// A window's text with line feeds and carriage returns written as \n and \r, so every
-// text stays on one line of the driver's files.
-std::string WindowText(HWND window) {
-  char text[1024] = {};
-  // WM_GETTEXT works across processes for any window, unlike GetWindowText.
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+// The caption of a top-level window as its title bar shows it. GetWindowTextW reads it from
+// the window itself; WM_GETTEXT would pass it through the ANSI procedure of a dialog made
+// by DialogBoxParamA.
+std::string CaptionText(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, sizeof text / sizeof text[0]);
+  return Utf8(text);
+}
+
+// A text with line feeds and carriage returns written as \n and \r, so every text stays
+// on one line of the driver's files.
+std::string OneLine(const std::string& text) {
   std::string shown;
-  for (const char* c = text; *c; ++c) {
+  for (const char* c = text.c_str(); *c; ++c) {
     if (*c == '\n') shown += "\\n";
     else if (*c == '\r') shown += "\\r";
     else shown += *c;
@@ -116,7 +150,7 @@ std::string WindowText(HWND window) {
 BOOL CALLBACK WriteChildText(HWND child, LPARAM parameter) {
   std::FILE* out = reinterpret_cast<std::FILE*>(parameter);
   if (GetParent(child) != gDialog) return TRUE;
-  std::fprintf(out, "%d\t%s\n", GetDlgCtrlID(child), WindowText(child).c_str());
+  std::fprintf(out, "%d\t%s\n", GetDlgCtrlID(child), OneLine(RawText(child)).c_str());
   return TRUE;
 }
 
@@ -143,7 +177,7 @@ BOOL CALLBACK ReadMessagePart(HWND child, LPARAM parameter) {
     parts->icon = true;
     return TRUE;
   }
-  std::string text = WindowText(child);
+  std::string text = OneLine(RawText(child));
   if (text.size() > parts->text.size()) parts->text = text;
   return TRUE;
 }
@@ -222,7 +256,7 @@ bool RunStep(int argc, char** argv, int& i) {
     if (!NeedDialog("texts")) return false;
     std::FILE* out = std::fopen(path, "wb");
     if (!out) return Fail("texts", "cannot write the file");
-    std::fprintf(out, "0\t%s\n", WindowText(gDialog).c_str());
+    std::fprintf(out, "0\t%s\n", OneLine(CaptionText(gDialog)).c_str());
     EnumChildWindows(gDialog, WriteChildText, reinterpret_cast<LPARAM>(out));
     std::fclose(out);
     return true;
@@ -232,7 +266,8 @@ bool RunStep(int argc, char** argv, int& i) {
     const char* text = arg(1);
     i += 2;
     if (!NeedDialog("set-text")) return false;
-    SendDlgItemMessageA(gDialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    std::wstring wide = Wide(text);
+    SendDlgItemMessageW(gDialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     return true;
   }
   if (step == "select" && need(2)) {
@@ -284,7 +319,7 @@ bool RunStep(int argc, char** argv, int& i) {
     double seconds = std::atof(arg(2));
     i += 3;
     if (!NeedDialog("wait-text")) return false;
-    if (!WaitFor(seconds, [&] { return WindowText(GetDlgItem(gDialog, id)) == text; }))
+    if (!WaitFor(seconds, [&] { return OneLine(RawText(GetDlgItem(gDialog, id))) == text; }))
       return Fail("wait-text", "text did not appear");
     return true;
   }
@@ -337,14 +372,32 @@ bool RunStep(int argc, char** argv, int& i) {
     if (!WaitFor(seconds, [&] { return !IsWindow(dialog); })) return Fail("gone", "still open");
     return true;
   }
+  if (step == "code-page" && need(1)) {
+    const char* path = arg(0);
+    i += 1;
+    std::FILE* out = std::fopen(path, "wb");
+    if (!out) return Fail("code-page", "cannot write the file");
+    std::fprintf(out, "%u\n", GetACP());
+    std::fclose(out);
+    return true;
+  }
   return Fail(step.c_str(), "unknown step or missing arguments");
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+  // The arguments in UTF-8: the C runtime's argv would hold them in the system's code page.
+  int argc = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!wide) return 1;
+  std::vector<std::string> args;
+  for (int k = 0; k < argc; ++k) args.push_back(Utf8(wide[k]));
+  LocalFree(wide);
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(&a[0]);
   for (int i = 1; i < argc;) {
-    if (!RunStep(argc, argv, i)) return 1;
+    if (!RunStep(argc, argv.data(), i)) return 1;
   }
   return 0;
 }

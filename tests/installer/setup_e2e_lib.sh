@@ -72,9 +72,6 @@ wine_in_locale() {
 # field FILE KEY: one field of the driver's message or texts file.
 field() { awk -F'\t' -v k="$2" '$1==k {sub(/^[^\t]*\t/, ""); print; exit}' "$1" | tr -d '\r'; }
 
-# cp1251 TEXT: the Windows-1251 bytes of a UTF-8 text.
-cp1251() { printf '%s' "$1" | iconv -f UTF-8 -t CP1251; }
-
 # The settings key as Wine stores it (written when the wineserver has saved the registry).
 SETTINGS_SECTION='[Software\\\\Kestrelwick\\\\Selenarium\\\\Setting]'
 settings_values() {

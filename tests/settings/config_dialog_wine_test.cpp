@@ -19,9 +19,13 @@ namespace {
 
 using dialogdrv::ConfigDialog;
 
+// Russian names as the city files hold them (Windows-1251) ...
 const char kMoscowRu[] = "\xCC\xEE\xF1\xEA\xE2\xE0";                         // Москва
 const char kNovosibirskRu[] = "\xCD\xEE\xE2\xEE\xF1\xE8\xE1\xE8\xF0\xF1\xEA";  // Новосибирск
 const char kKievRu[] = "\xCA\xE8\xE5\xE2";                                   // Киев
+// ... and as the dialog shows them (read back in UTF-16, compared as UTF-8).
+const char kMoscowShown[] = "Москва";
+const char kNovosibirskShown[] = "Новосибирск";
 
 PlaceRecord Place(const std::string& name, float lat, float lon) { return PlaceRecord{0, lat, lon, 0.0f, name}; }
 
@@ -93,7 +97,7 @@ protected:
 TEST_F(ConfigDialogTest, OpensInEnglishWithTheStoredSwitchesAndTheDefaultCity) {
     regfix::SetBinary<unsigned char>(SettingShowStar, 0);
     ASSERT_TRUE(dialog_.Start("UTC0"));
-    EXPECT_EQ(dialogdrv::TextOf(dialog_.dialog()), " Selenarium");
+    EXPECT_EQ(dialogdrv::CaptionOf(dialog_.dialog()), " Selenarium");
     EXPECT_EQ(dialog_.Text(IDC_ADD_PLACE), "Add place in the list");
     EXPECT_EQ(dialog_.Selection(IDC_LANGUAGE_BOX), 0);
     EXPECT_EQ(SendMessageA(dialog_.item(IDC_SHOW_STARS), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -115,9 +119,9 @@ TEST_F(ConfigDialogTest, HalfHourZoneGivesNovosibirskInBothLanguages) {
     dialog_.Stop();
     regfix::SetBinary<int>(SettingLanguage, 1);
     ASSERT_TRUE(dialog_.Start("IST-5:30"));
-    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskRu);
-    // Positions in the Russian box follow the system's sorting of Windows-1251 text.
-    EXPECT_EQ(StoredInt(SettingCityCurrentRussian), dialog_.Find(IDC_CITY_BOX, kNovosibirskRu));
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskShown);
+    // Positions in the Russian box follow the box's own sorting of the names.
+    EXPECT_EQ(StoredInt(SettingCityCurrentRussian), dialog_.Find(IDC_CITY_BOX, kNovosibirskShown));
 }
 
 TEST_F(ConfigDialogTest, ZoneWithoutRussianDefaultUsesTheFirstCity) {
@@ -169,8 +173,8 @@ TEST_F(ConfigDialogTest, OutOfRangeCoordinatesAreRefusedLongitudeFirst) {
         const char* lon;
         const char* message;
     } cases[] = {
-        {"91", "10", "Latitude is out of range [0-90\xB0]"},
-        {"91", "181", "Longitude is out of range [0-180\xB0]"},
+        {"91", "10", "Latitude is out of range [0-90°]"},
+        {"91", "181", "Longitude is out of range [0-180°]"},
     };
     regfix::SetBinary<unsigned char>(SettingPlaceOther, 1);
     regfix::SetBinary<double>(SettingLatitude, 1.0);
@@ -181,7 +185,7 @@ TEST_F(ConfigDialogTest, OutOfRangeCoordinatesAreRefusedLongitudeFirst) {
         dialog_.Post(IDOK);
         HWND box = dialog_.WaitForMessageBox();
         ASSERT_NE(box, nullptr) << c.lat << " " << c.lon;
-        EXPECT_EQ(dialogdrv::TextOf(box), "Selenarium");
+        EXPECT_EQ(dialogdrv::CaptionOf(box), "Selenarium");
         EXPECT_EQ(ConfigDialog::MessageText(box), c.message);
         dialog_.Answer(box, IDOK);
         EXPECT_EQ(dialog_.MessageBoxWindow(), nullptr) << "a second warning";
@@ -231,7 +235,7 @@ TEST_F(ConfigDialogTest, AddingAnExistingNameInOtherLetterCaseIsRefused) {
     dialog_.Post(IDC_ADD_PLACE);
     HWND box = dialog_.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(dialogdrv::TextOf(box), "Addition to the list");
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "Addition to the list");
     EXPECT_EQ(ConfigDialog::MessageText(box), "The name: paris already is in the list,\n\r the location will not be added!");
     dialog_.Answer(box, IDOK);
     int16_t count = 0;
@@ -251,7 +255,7 @@ TEST_F(ConfigDialogTest, AddingToAMissingFileCreatesItWithOnePlace) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(ConfigDialog::MessageText(box),
               "In the list the new location will be added:\n\rName: Home\n\r"
-              "Latitude: 10\xB0" "0'0\" N  Longitude: 20\xB0" "0'0\" E \n\r");
+              "Latitude: 10°0'0\" N  Longitude: 20°0'0\" E \n\r");
     dialog_.Answer(box, IDYES);
     int16_t count = 0;
     std::vector<PlaceRecord> records = FileRecords(fresh, &count);
@@ -277,8 +281,9 @@ TEST_F(ConfigDialogTest, AddingIsRefusedWhenItCannotBeStored) {
         {"full list", PlaceCapacity, false, "10", "Addition to the list",
          "It is impossible to add the new location!\n\rAt first delete from the list unused cities, then try again."},
         {"file cannot be created", 0, true, "10", "Observer place",
-         "\xD1" "an not create file! the City will not be added!"},
-        {"latitude beyond the pole", 1, false, "95", "Selenarium", "Latitude is out of range [0-90\xB0]"},
+         // The English text begins with a Cyrillic letter; English texts are Windows-1252.
+         "Ñan not create file! the City will not be added!"},
+        {"latitude beyond the pole", 1, false, "95", "Selenarium", "Latitude is out of range [0-90°]"},
     };
     for (const auto& c : cases) {
         std::vector<PlaceRecord> records;
@@ -295,7 +300,7 @@ TEST_F(ConfigDialogTest, AddingIsRefusedWhenItCannotBeStored) {
             box = dialog_.WaitForMessageBox();
         }
         ASSERT_NE(box, nullptr) << c.what;
-        EXPECT_EQ(dialogdrv::TextOf(box), c.caption) << c.what;
+        EXPECT_EQ(dialogdrv::CaptionOf(box), c.caption) << c.what;
         EXPECT_EQ(ConfigDialog::MessageText(box), c.message) << c.what;
         dialog_.Answer(box, IDOK);
         EXPECT_EQ(dialog_.MessageBoxWindow(), nullptr) << c.what;
@@ -323,7 +328,7 @@ TEST_F(ConfigDialogTest, DeletingTheFirstItemSelectsPositionZero) {
     dialog_.Post(IDC_DELETE_PLACE);
     HWND box = dialog_.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(dialogdrv::TextOf(box), "Deleting from the list");
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "Deleting from the list");
     EXPECT_EQ(ConfigDialog::MessageText(box), "Are you sure, that you want to delete the location - Berlin");
     dialog_.Answer(box, IDYES);
     EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 3);
@@ -363,26 +368,26 @@ TEST_F(ConfigDialogTest, LanguageSwitchLoadsTheOtherListAndItsCurrentCity) {
     ASSERT_TRUE(dialog_.Start());
     dialog_.Pick(IDC_LANGUAGE_BOX, 1);
     EXPECT_EQ(StoredInt(SettingLanguage), 1);
-    EXPECT_EQ(dialog_.Text(IDC_ABOUT), "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5");  // О программе
+    EXPECT_EQ(dialog_.Text(IDC_ABOUT), "О программе");
     EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 3);
-    int moscow = dialog_.Find(IDC_CITY_BOX, kMoscowRu);
+    int moscow = dialog_.Find(IDC_CITY_BOX, kMoscowShown);
     ASSERT_GE(moscow, 0);
     dialog_.Pick(IDC_CITY_BOX, moscow);
     dialog_.Pick(IDC_LANGUAGE_BOX, 0);
     EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 4);
     dialog_.Pick(IDC_LANGUAGE_BOX, 1);
-    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kMoscowRu);
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kMoscowShown);
     EXPECT_EQ(StoredInt(SettingCityCurrentRussian), moscow);
     EXPECT_FLOAT_EQ(static_cast<float>(Stored(SettingLatitude)), 55.77f);
-    EXPECT_EQ(dialog_.Text(IDC_LAT_HEMISPHERE), "\xD1\xE5\xE2\xE5\xF0\xED\xE0\xFF");  // Северная
+    EXPECT_EQ(dialog_.Text(IDC_LAT_HEMISPHERE), "Северная");
 }
 
 TEST_F(ConfigDialogTest, LanguageSwitchAppliesTheDefaultCityAndBackTheChosenOne) {
     ASSERT_TRUE(dialog_.Start("IST-5:30"));
     dialog_.Pick(IDC_CITY_BOX, 3);  // Paris
     dialog_.Pick(IDC_LANGUAGE_BOX, 1);
-    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskRu);  // no Russian city chosen yet
-    EXPECT_EQ(StoredInt(SettingCityCurrentRussian), dialog_.Find(IDC_CITY_BOX, kNovosibirskRu));
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskShown);  // no Russian city chosen yet
+    EXPECT_EQ(StoredInt(SettingCityCurrentRussian), dialog_.Find(IDC_CITY_BOX, kNovosibirskShown));
     dialog_.Pick(IDC_LANGUAGE_BOX, 0);
     EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), "Paris");
     EXPECT_FLOAT_EQ(static_cast<float>(Stored(SettingLatitude)), 48.85f);
@@ -403,8 +408,8 @@ TEST_F(ConfigDialogTest, UnknownLanguageValueKeepsRussianWithNoSelection) {
     regfix::SetBinary<int>(SettingLanguage, 7);
     ASSERT_TRUE(dialog_.Start());
     EXPECT_EQ(dialog_.Selection(IDC_LANGUAGE_BOX), -1);
-    EXPECT_EQ(dialog_.Text(IDC_LANGUAGE_LABEL), "\xDF\xE7\xFB\xEA");  // Язык
-    EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 3);                         // the Russian list
+    EXPECT_EQ(dialog_.Text(IDC_LANGUAGE_LABEL), "Язык");
+    EXPECT_EQ(dialog_.Count(IDC_CITY_BOX), 3);  // the Russian list
     EXPECT_EQ(StoredInt(SettingLanguage), 7);
 }
 
@@ -421,7 +426,7 @@ TEST_F(ConfigDialogTest, AboutBoxShowsTheMakerAndCloses) {
     dialog_.Post(IDC_ABOUT);
     HWND box = dialog_.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(dialogdrv::TextOf(box), "About \"Selenarium\"");
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "About \"Selenarium\"");
     EXPECT_EQ(dialogdrv::TextOf(GetDlgItem(box, IDC_MAKER_LINE)), "Made by Kestrelwick, 2026");
     dialog_.Answer(box, IDOK);
     EXPECT_TRUE(IsWindow(dialog_.dialog()));
@@ -461,8 +466,111 @@ TEST_F(ConfigDialogTest, ShippedListsOpenWithTheirDefaultCities) {
     EXPECT_NEAR(Stored(SettingLatitude), 55.03, 0.01);
     dialog_.Pick(IDC_LANGUAGE_BOX, 1);
     EXPECT_GE(dialog_.Count(IDC_CITY_BOX), 400);
-    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskRu);
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kNovosibirskShown);
     EXPECT_NEAR(Stored(SettingLongitude), 82.92, 0.01);
 }
 
 }  // namespace
+
+// The Russian texts read back as Unicode on a system whose code page is not Windows-1251.
+class RussianOnWesternSystemTest : public ConfigDialogTest {
+protected:
+    void SetUp() override {
+        ConfigDialogTest::SetUp();
+        regfix::SetBinary<int>(SettingLanguage, 1);
+    }
+};
+
+TEST_F(RussianOnWesternSystemTest, LabelsCaptionAndCitiesReadBackAsCyrillic) {
+    ASSERT_EQ(GetACP(), 1252u) << "the check needs a Western code page";
+    ASSERT_TRUE(dialog_.Start("MSK-3"));
+    EXPECT_EQ(dialogdrv::CaptionOf(dialog_.dialog()), " Параметры заставки \"Selenarium\"");
+    const struct {
+        int id;
+        const char* text;
+    } labels[] = {
+        {IDC_SHOW_STARS, "Показывать звезды"},       {IDC_SHOW_TEXT, "Показывать текстовую информацию"},
+        {IDC_PLACE_GROUP, "Место наблюдателя"},      {IDC_LONGITUDE_LABEL, "Долгота"},
+        {IDC_CITY_LABEL, "Список городов"},          {IDC_ADD_PLACE, "Добавить в список"},
+        {IDC_DELETE_PLACE, "Удалить из списка"},     {IDC_DMS_HEADER, "градусы  минуты секунды"},
+        {IDC_LANGUAGE_LABEL, "Язык"},                {IDC_ABOUT, "О программе"},
+        {IDC_LAT_HEMISPHERE, "Северная"},            {IDC_LON_HEMISPHERE, "Восточная"},
+    };
+    for (const auto& l : labels) EXPECT_EQ(dialog_.Text(l.id), l.text) << l.id;
+    int moscow = dialog_.Find(IDC_CITY_BOX, kMoscowShown);
+    ASSERT_GE(moscow, 0);
+    EXPECT_EQ(dialog_.ItemText(IDC_CITY_BOX, moscow), kMoscowShown);
+    EXPECT_GE(dialog_.Find(IDC_CITY_BOX, "Киев"), 0);
+    // Moscow's zone: the default city is picked by its Russian name.
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kMoscowShown);
+}
+
+TEST_F(RussianOnWesternSystemTest, MessageBoxAndAboutBoxShowCyrillic) {
+    ASSERT_TRUE(dialog_.Start());
+    dialog_.SetText(IDC_CITY_BOX, "");
+    dialog_.Post(IDC_DELETE_PLACE);
+    HWND box = dialog_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "Удаление из списка");
+    EXPECT_EQ(ConfigDialog::MessageText(box), "В списке не выбран город!");
+    dialog_.Answer(box, IDOK);
+    dialog_.Post(IDC_ABOUT);
+    box = dialog_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "О заставке \"Selenarium\"");
+    EXPECT_EQ(dialogdrv::TextOf(GetDlgItem(box, IDC_MAKER_LINE)), "Разработчик: Kestrelwick, 2026");
+    dialog_.Answer(box, IDOK);
+}
+
+TEST_F(RussianOnWesternSystemTest, TheShownHemisphereKeepsTheCoordinateSign) {
+    const double places[][2] = {{-33.5, 151.25}, {10.0, -20.0}};
+    for (const auto& p : places) {
+        regfix::SetBinary<unsigned char>(SettingPlaceOther, 1);
+        regfix::SetBinary<double>(SettingLatitude, p[0]);
+        regfix::SetBinary<double>(SettingLongitude, p[1]);
+        ASSERT_TRUE(dialog_.Start());
+        dialog_.Post(IDOK);
+        EXPECT_EQ(dialog_.WaitForExit(), 1);
+        EXPECT_EQ(Stored(SettingLatitude), p[0]);
+        EXPECT_EQ(Stored(SettingLongitude), p[1]);
+        dialog_.Stop();
+    }
+}
+
+TEST_F(RussianOnWesternSystemTest, ATypedCyrillicNameIsStoredInWindows1251) {
+    ASSERT_TRUE(dialog_.Start());
+    dialog_.SetText(IDC_CITY_BOX, "Ёлкино");
+    TypeCoordinates("10", "20");
+    dialog_.Post(IDC_ADD_PLACE);
+    HWND box = dialog_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(dialogdrv::CaptionOf(box), "Добавление в список");
+    EXPECT_NE(ConfigDialog::MessageText(box).find("Название: Ёлкино"), std::string::npos)
+        << ConfigDialog::MessageText(box);
+    dialog_.Answer(box, IDYES);
+    int16_t count = 0;
+    std::vector<PlaceRecord> records = FileRecords(russian_, &count);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[3].name, "\xA8\xEB\xEA\xE8\xED\xEE");  // Ёлкино
+    EXPECT_EQ(records[3].latitude, 10.0f);
+    int at = dialog_.Find(IDC_CITY_BOX, "Ёлкино");
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(dialog_.Selection(IDC_CITY_BOX), at);
+    EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), "Ёлкино");
+}
+
+TEST_F(RussianOnWesternSystemTest, LettersWindows1251CannotHoldAreShownAndStoredAsQuestionMarks) {
+    ASSERT_TRUE(dialog_.Start());
+    dialog_.SetText(IDC_CITY_BOX, "Zürich");
+    dialog_.Post(IDC_ADD_PLACE);
+    HWND box = dialog_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    // The confirmation names what will be stored, so the user can still refuse it.
+    EXPECT_NE(ConfigDialog::MessageText(box).find("Название: Z?rich"), std::string::npos)
+        << ConfigDialog::MessageText(box);
+    dialog_.Answer(box, IDYES);
+    int16_t count = 0;
+    std::vector<PlaceRecord> records = FileRecords(russian_, &count);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[3].name, "Z?rich");
+}

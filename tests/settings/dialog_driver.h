@@ -27,10 +27,32 @@ inline std::string ClassOf(HWND w) {
     return name;
 }
 
+// UTF-8 and UTF-16, so texts are compared as the user sees them whatever the system's
+// code page.
+inline std::string Utf8(const wchar_t* text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return std::string();
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+    out.resize(static_cast<size_t>(size - 1));
+    return out;
+}
+
+inline std::wstring Wide(const std::string& utf8) {
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    if (size <= 1) return std::wstring();
+    std::wstring out(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &out[0], size);
+    out.resize(static_cast<size_t>(size - 1));
+    return out;
+}
+
+// A window's text as UTF-8.
 inline std::string TextOf(HWND w) {
-    char text[1024] = {0};
-    SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 10000, nullptr);
-    return text;
+    wchar_t text[1024] = {0};
+    SendMessageTimeoutW(w, WM_GETTEXT, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                        10000, nullptr);
+    return Utf8(text);
 }
 
 struct Search {
@@ -48,6 +70,15 @@ inline BOOL CALLBACK FindTopDialog(HWND w, LPARAM param) {
     if (isConfig != s->wantConfigDialog) return TRUE;
     s->found = w;
     return FALSE;
+}
+
+// The caption of a top-level window of another process as its title bar shows it.
+// GetWindowTextW reads it from the window itself; WM_GETTEXT would pass it through the
+// ANSI procedure of a dialog made by DialogBoxParamA.
+inline std::string CaptionOf(HWND w) {
+    wchar_t text[512] = {0};
+    GetWindowTextW(w, text, sizeof text / sizeof text[0]);
+    return Utf8(text);
 }
 
 inline BOOL CALLBACK CollectStatics(HWND w, LPARAM param) {
@@ -114,8 +145,10 @@ public:
     void Post(int id, int notification = 0) const {
         PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(item(id)));
     }
+    // Types a UTF-8 text into a control.
     void SetText(int id, const std::string& text) const {
-        SendMessageA(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        std::wstring wide = Wide(text);
+        SendMessageW(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
     std::string Text(int id) const { return TextOf(item(id)); }
     // Picks the item at a box position as a user would (selection, then the notice).
@@ -126,8 +159,16 @@ public:
     int Selection(int boxId) const { return static_cast<int>(SendMessageA(item(boxId), CB_GETCURSEL, 0, 0)); }
     int Count(int boxId) const { return static_cast<int>(SendMessageA(item(boxId), CB_GETCOUNT, 0, 0)); }
     int Find(int boxId, const std::string& text) const {
+        std::wstring wide = Wide(text);
         return static_cast<int>(
-            SendMessageA(item(boxId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
+            SendMessageW(item(boxId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str())));
+    }
+    // The text of a box item as UTF-8.
+    std::string ItemText(int boxId, int index) const {
+        wchar_t text[512] = {0};
+        if (SendMessageW(item(boxId), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= 512) return std::string();
+        SendMessageW(item(boxId), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return Utf8(text);
     }
 
     // Waits for the program to end; its exit code, or -1 on time-out.
