@@ -17,9 +17,7 @@ std::wstring ToWide(const char* text, UINT codePage) {
 
 UINT UiCodePage(UiLanguage language) { return language == UiRussian ? 1251 : 1252; }
 
-std::wstring UiTextToWideIn(const char* text, UiLanguage language) { return ToWide(text, UiCodePage(language)); }
-
-std::wstring UiTextToWide(const char* text) { return UiTextToWideIn(text, CurrentUiLanguage()); }
+std::wstring UiTextToWide(const char* text) { return ToWide(text, UiCodePage(CurrentUiLanguage())); }
 
 bool WideToUiText(const wchar_t* text, std::string* out) {
     out->clear();
@@ -69,23 +67,8 @@ LRESULT UiComboAddString(HWND box, const char* text) {
     return SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-LRESULT UiComboInsertString(HWND box, int index, const char* text) {
-    std::wstring wide = UiTextToWide(text);
-    return SendMessageW(box, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
 LRESULT UiComboFindStringExact(HWND box, int start, const char* text) {
     std::wstring wide = UiTextToWide(text);
     return SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-bool UiComboGetItemText(HWND box, int index, std::string* out) {
-    out->clear();
-    LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) return false;
-    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, 0);
-    if (SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data())) == CB_ERR)
-        return false;
-    WideToUiText(wide.data(), out);
-    return true;
-}

@@ -17,7 +17,6 @@ UINT UiCodePage(UiLanguage language);
 // Single-byte text of the current language to UTF-16 and back. Characters the code page
 // cannot hold become '?' and make the result false.
 std::wstring UiTextToWide(const char* text);
-std::wstring UiTextToWideIn(const char* text, UiLanguage language);
 bool WideToUiText(const wchar_t* text, std::string* out);
 
 // Window and dialog item texts. SetUiWindowText also works on the caption of a window
@@ -35,9 +34,6 @@ int UiMessageBox(HWND owner, const char* text, const char* caption, UINT style);
 
 // Combo box items in the current language; results as the CB_ messages return them.
 LRESULT UiComboAddString(HWND box, const char* text);
-LRESULT UiComboInsertString(HWND box, int index, const char* text);
 LRESULT UiComboFindStringExact(HWND box, int start, const char* text);
-// The text of item index; false when there is no such item.
-bool UiComboGetItemText(HWND box, int index, std::string* out);
 
 #endif
