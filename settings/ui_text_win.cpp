@@ -15,7 +15,7 @@ std::wstring ToWide(const char* text, UINT codePage) {
 
 }  // namespace
 
-UINT UiCodePage(UiLanguage language) { return language == UiRussian ? 1251 : 1252; }
+UINT UiCodePage(UiLanguage) { return 1251; }
 
 std::wstring UiTextToWide(const char* text) { return ToWide(text, UiCodePage(CurrentUiLanguage())); }
 

@@ -1,7 +1,7 @@
 // Texts of the current language on Windows controls. The program keeps its texts as
-// single-byte strings (Russian in Windows-1251, English in Windows-1252); the ANSI calls
-// would read them with the system's code page, which on most systems is neither. These
-// helpers convert with the text's own code page and talk to the controls in UTF-16.
+// single-byte strings in Windows-1251 (the English ones are ASCII but for a Cyrillic letter
+// or two); the ANSI calls would read them with the system's code page, which on many
+// systems is not 1251. These helpers convert with 1251 and talk to the controls in UTF-16.
 #ifndef SELENARIUM_SETTINGS_UI_TEXT_WIN_H
 #define SELENARIUM_SETTINGS_UI_TEXT_WIN_H
 
@@ -11,7 +11,8 @@
 
 #include "settings/ui_strings.h"
 
-// The code page of a language's texts: 1251 Russian, 1252 English.
+// The code page of a language's texts: 1251 for both, as the string table and the city
+// files keep them.
 UINT UiCodePage(UiLanguage language);
 
 // Single-byte text of the current language to UTF-16 and back. Characters the code page

@@ -281,8 +281,8 @@ TEST_F(ConfigDialogTest, AddingIsRefusedWhenItCannotBeStored) {
         {"full list", PlaceCapacity, false, "10", "Addition to the list",
          "It is impossible to add the new location!\n\rAt first delete from the list unused cities, then try again."},
         {"file cannot be created", 0, true, "10", "Observer place",
-         // The English text begins with a Cyrillic letter; English texts are Windows-1252.
-         "Ñan not create file! the City will not be added!"},
+         // The English text begins with a Cyrillic Es, shown as such on any system.
+         "\u0421an not create file! the City will not be added!"},
         {"latitude beyond the pole", 1, false, "95", "Selenarium", "Latitude is out of range [0-90°]"},
     };
     for (const auto& c : cases) {
