@@ -69,16 +69,7 @@ void InitDialog(HWND dialog) {
 
 void OnOk(HWND dialog) {
     ConfigDialogState& s = DialogState();
-    ReadCoordinateEdits();
-    // Written as "not within" so that a value that is not a number is refused too.
-    if (!(fabs(s.longitude) <= 180.0)) {
-        ShowDialogMessage(UiString(StrLongitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
-        return;
-    }
-    if (!(fabs(s.latitude) <= 90.0)) {
-        ShowDialogMessage(UiString(StrLatitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
-        return;
-    }
+    if (!ReadPlaceWithinRange()) return;
     WriteSetting(SettingsSubKey, SettingLatitude, &s.latitude, sizeof s.latitude);
     WriteSetting(SettingsSubKey, SettingLongitude, &s.longitude, sizeof s.longitude);
     EndDialog(dialog, 1);
@@ -229,6 +220,21 @@ void ToggleLongitudeHemisphere() {
     ConfigDialogState& s = DialogState();
     s.longitude = -s.longitude;
     SetDlgItemUiString(s.dialog, IDC_LON_HEMISPHERE, s.longitude > 0 ? StrEastern : StrWestern);
+}
+
+bool ReadPlaceWithinRange() {
+    ConfigDialogState& s = DialogState();
+    ReadCoordinateEdits();
+    // Written as "not within" so that a value that is not a number is refused too.
+    if (!(fabs(s.longitude) <= 180.0)) {
+        ShowDialogMessage(UiString(StrLongitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    if (!(fabs(s.latitude) <= 90.0)) {
+        ShowDialogMessage(UiString(StrLatitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    return true;
 }
 
 int ShowDialogMessage(const char* text, const char* caption, UINT style) {

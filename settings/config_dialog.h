@@ -24,6 +24,8 @@ void ChangeLanguage(HWND dialog);
 void ApplyDialogLabels(HWND dialog, double latitude, double longitude);
 void ShowCoordinates();
 void ReadCoordinateEdits();
+// Reads the coordinate edits; false, after warning the user, when they are off the globe.
+bool ReadPlaceWithinRange();
 void ToggleLatitudeHemisphere();
 void ToggleLongitudeHemisphere();
 void SetDlgItemUiString(HWND dialog, int controlId, int stringId);

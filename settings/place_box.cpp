@@ -133,16 +133,8 @@ void AddPlace() {
                           MB_OK | MB_ICONWARNING);
         return;
     }
-    ReadCoordinateEdits();
     // A place outside the globe's range would later be stored as the observer's place.
-    if (!(fabs(s.longitude) <= 180.0)) {
-        ShowDialogMessage(UiString(StrLongitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
-        return;
-    }
-    if (!(fabs(s.latitude) <= 90.0)) {
-        ShowDialogMessage(UiString(StrLatitudeRange), "Selenarium", MB_OK | MB_ICONWARNING);
-        return;
-    }
+    if (!ReadPlaceWithinRange()) return;
     std::string confirm = FormatAddConfirmation(UiString(StrAddConfirm), UiString(StrName), name.c_str(),
                                                 UiString(StrLatitude), s.latitude, UiString(StrLongitude),
                                                 s.longitude);
