@@ -100,17 +100,22 @@ void DrawCachedSphere(double radius) {
     gluDeleteQuadric(quadric);
 }
 
+// The long horizontal and vertical rays of a star or of the flare.
+void DrawFourSpokes(const GLfloat* tip, const GLfloat* centre, double w, double h) {
+    glBegin(GL_LINES);
+    Spoke(tip, centre, -0.4 * w, 0.0);
+    Spoke(tip, centre, 0.4 * w, 0.0);
+    Spoke(tip, centre, 0.0, 0.5 * h);
+    Spoke(tip, centre, 0.0, -0.5 * h);
+    glEnd();
+}
+
 void DrawStarSprite(double x, double y, double size, double angle, double brightness) {
     GLfloat centre[4], tip[4];
     BeginSprite(x, y, -200.0, angle, brightness, centre, tip);
     double w = 2.0 * size, h = 2.0 * size;
     if (!Scene.preview) {
-        glBegin(GL_LINES);
-        Spoke(tip, centre, -0.4 * w, 0.0);
-        Spoke(tip, centre, 0.4 * w, 0.0);
-        Spoke(tip, centre, 0.0, 0.5 * h);
-        Spoke(tip, centre, 0.0, -0.5 * h);
-        glEnd();
+        DrawFourSpokes(tip, centre, w, h);
         w *= 0.5;
         h *= 0.5;
         RotatedCross(45.0, tip, centre, 0.5 * w, 0.5 * h);
@@ -133,12 +138,7 @@ void DrawFlare(GLUquadric* quadric, double x, double y, double size, double angl
     GLfloat centre[4], tip[4];
     BeginSprite(x, y, -190.0, angle, alpha, centre, tip);
     double w = 2.0 * size, h = 2.0 * size;
-    glBegin(GL_LINES);
-    Spoke(tip, centre, -0.4 * w, 0.0);
-    Spoke(tip, centre, 0.4 * w, 0.0);
-    Spoke(tip, centre, 0.0, 0.5 * h);
-    Spoke(tip, centre, 0.0, -0.5 * h);
-    glEnd();
+    DrawFourSpokes(tip, centre, w, h);
     w /= 3.0;
     h /= 3.0;
     RotatedCross(45.0, tip, centre, 0.5 * w, 0.5 * h);

@@ -217,31 +217,31 @@ void DrawTitle(double y, int id) {
     SelectTextFont(Scene.bodyFont);
 }
 
+// A body's title, then rise and height on the next line, set and azimuth on the one after.
+void DrawBodyRows(const PanelColumns& c, double titleY, double l, int titleId, double rise, double set,
+                  double altitude, double azimuth) {
+    DrawTitle(titleY, titleId);
+    DrawLabelRightAligned(c, titleY - l, UiString(StrRise));
+    DrawTime(c, titleY - l, rise);
+    DrawLabelAtHeightColumn(c, titleY - l, UiString(StrHeight));
+    DrawAngle(c, titleY - l, altitude);
+    DrawLabelAtHeightColumn(c, titleY - 2 * l, UiString(StrAzimuth));
+    DrawAngle(c, titleY - 2 * l, azimuth);
+    DrawLabelRightAligned(c, titleY - 2 * l, UiString(StrSet));
+    DrawTime(c, titleY - 2 * l, set);
+}
+
 void DrawBodyBlock(const PanelColumns& c, double l, double o) {
     SetColour(0.8, 0.8, 1.0, 0.7);
-    DrawTitle(10 * l + o, StrSun);
-    DrawLabelRightAligned(c, 9 * l + o, UiString(StrRise));
-    DrawTime(c, 9 * l + o, MoonState.sunRise);
-    DrawLabelAtHeightColumn(c, 9 * l + o, UiString(StrHeight));
-    DrawAngle(c, 9 * l + o, MoonState.sunAltitude);
-    DrawLabelAtHeightColumn(c, 8 * l + o, UiString(StrAzimuth));
-    DrawAngle(c, 8 * l + o, MoonState.sunAzimuth);
-    DrawLabelRightAligned(c, 8 * l + o, UiString(StrSet));
-    DrawTime(c, 8 * l + o, MoonState.sunSet);
+    DrawBodyRows(c, 10 * l + o, l, StrSun, MoonState.sunRise, MoonState.sunSet, MoonState.sunAltitude,
+                 MoonState.sunAzimuth);
     DrawLabelRightAligned(c, 7 * l + o, UiString(StrDayLength));
     char dayLength[16];
     FormatDayLength(MoonState.sunRise, MoonState.sunSet, dayLength, sizeof dayLength);
     DrawTextAt(c.a, 7 * l + o, dayLength);
 
-    DrawTitle(5 * l + o, StrMoon);
-    DrawLabelRightAligned(c, 4 * l + o, UiString(StrRise));
-    DrawTime(c, 4 * l + o, MoonState.moonRise);
-    DrawLabelAtHeightColumn(c, 4 * l + o, UiString(StrHeight));
-    DrawAngle(c, 4 * l + o, MoonState.moonAltitude);
-    DrawLabelAtHeightColumn(c, 3 * l + o, UiString(StrAzimuth));
-    DrawAngle(c, 3 * l + o, MoonState.moonAzimuth);
-    DrawLabelRightAligned(c, 3 * l + o, UiString(StrSet));
-    DrawTime(c, 3 * l + o, MoonState.moonSet);
+    DrawBodyRows(c, 5 * l + o, l, StrMoon, MoonState.moonRise, MoonState.moonSet, MoonState.moonAltitude,
+                 MoonState.moonAzimuth);
     DrawLabelRightAligned(c, 2 * l + o, UiString(StrLunarDay));
     DrawTextAt(c.a, 2 * l + o, MoonState.lunarDay > 0 ? MoonState.lunarDayText : "--");
 }
