@@ -39,7 +39,15 @@ log_has "$PROBE_LOG" "dialog owner=0$" || fail "empty command line: dialog has a
 note "Selenarium.scr /c shows its own configuration dialog; Cancel ends it"
 start_saver "$BIN/Selenarium.scr" /c
 wait_until 30 driver find '#32770' || fail "Selenarium.scr /c showed no dialog"
-driver post "$(driver find '#32770' | head -n 1)" 0x111 2 0 >/dev/null
+# Cancel every dialog box of the run until it ends: the configuration dialog may put a
+# message box of its own up while it starts, and the first box found may be that one.
+cancel_dialogs() {
+  local box
+  for box in $(driver find '#32770'); do driver post "$box" 0x111 2 0 >/dev/null; done
+  sleep 0.5
+  saver_exited
+}
+wait_until 30 cancel_dialogs
 wait_saver_exit
 
 start_parent 600 500 200 100
