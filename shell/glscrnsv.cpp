@@ -189,14 +189,16 @@ static int RunSwitch(const char* tail)
 }
 
 // A crash must not leave the Windows 9x system believing a saver still runs. MinGW has no
-// structured exception blocks, so the guard is the process-wide unhandled-exception filter:
-// it asks the system's own filter, then switches the setting off when the exception ends us.
+// structured exception blocks, so the guard is the process-wide unhandled-exception filter.
+// The filter found at start is the C runtime's, which resumes only exceptions it has a
+// signal handler for and passes every other one on: any answer but "continue" ends the
+// process, so the setting goes off then, and the system's own crash handling still runs.
 static LPTOP_LEVEL_EXCEPTION_FILTER s_previousFilter = nullptr;
 
 static LONG WINAPI SaverExceptionFilter(EXCEPTION_POINTERS* info)
 {
-    LONG verdict = s_previousFilter ? s_previousFilter(info) : EXCEPTION_EXECUTE_HANDLER;
-    if (verdict == EXCEPTION_EXECUTE_HANDLER && g_bWin9x)
+    LONG verdict = s_previousFilter ? s_previousFilter(info) : EXCEPTION_CONTINUE_SEARCH;
+    if (verdict != EXCEPTION_CONTINUE_EXECUTION && g_bWin9x)
         SystemParametersInfoA(kSpiScreenSaverRunning, 0, nullptr, 0);
     return verdict;
 }

@@ -64,6 +64,13 @@ void ProbeFrame(HWND hwnd)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glFlush();
     ++g_frames;
+    // Lets a test crash the run on purpose: a write through a null pointer once the file
+    // named by SELENARIUM_PROBE_CRASH_FILE exists.
+    const char* crashFile = getenv("SELENARIUM_PROBE_CRASH_FILE");
+    if (crashFile && *crashFile && GetFileAttributesA(crashFile) != INVALID_FILE_ATTRIBUTES) {
+        ProbeLog("crashing");
+        *static_cast<volatile int*>(nullptr) = 1;
+    }
     ProbeCursor();
     if (g_frames == 1) {
         GLint viewport[4] = {0, 0, 0, 0};

@@ -13,6 +13,7 @@
 //   close HWND             posts WM_CLOSE
 //   activate HWND          brings a window to the foreground
 //   help HWND              sends WM_HELP with a help record, as F1 in a focused window does
+//   saver-running          the system's screen-saver-running flag: 0 or 1
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -198,6 +199,13 @@ int main(int argc, char** argv)
                                    SMTO_ABORTIFHUNG, 5000, &result)
                    ? 0
                    : 1;
+    }
+    if (strcmp(command, "saver-running") == 0) {   // the system's screen-saver-running flag
+        BOOL running = FALSE;
+        if (!SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0))
+            return 1;
+        printf("%d\n", running ? 1 : 0);
+        return 0;
     }
     if (strcmp(command, "activate") == 0 && argc >= 3)
         return SetForegroundWindow(ParseHandle(argv[2])) ? 0 : 1;

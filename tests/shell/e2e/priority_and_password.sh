@@ -58,6 +58,26 @@ xdotool key space
 expect_exit 0 "key press without a password"
 [ "$(calls)" = 0 ] || fail "password asked although none is set"
 
+note "Windows 9x: a crash in a password-guarded run switches the saver-running flag off"
+wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 1 /f >/dev/null 2>&1
+# No crash dialog: Wine's debugger only writes its report.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+crash_file="$WINE_ENV_DIR/crash-now"
+export SELENARIUM_PROBE_CRASH_FILE
+SELENARIUM_PROBE_CRASH_FILE=$(winepath -w "$crash_file" 2>/dev/null | tr -d '\r')
+new_probe_log crash
+start_saver "$win9x" /s
+wait_until 60 log_has "$PROBE_LOG" "frames=16" || fail "the Windows 9x run drew no frames"
+[ "$(driver saver-running)" = 1 ] || fail "the guarded run did not set the saver-running flag"
+touch "$crash_file"
+wait_saver_exit
+log_has "$PROBE_LOG" "crashing" || fail "the run ended without the crash: $(cat "$PROBE_LOG")"
+[ "$SAVER_RC" != 0 ] || fail "a crashed run ended with exit code 0"
+[ "$(driver saver-running)" = 0 ] || fail "the saver-running flag stayed on after the crash"
+rm -f "$crash_file"
+unset SELENARIUM_PROBE_CRASH_FILE
+wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 0 /f >/dev/null 2>&1
+
 note "Windows 9x: /a hands the password change to MPR.DLL"
 start_parent 600 500 200 100
 wait_until 30 test "$(driver foreground)" = "$PARENT" || fail "driver window not in the foreground"
