@@ -44,7 +44,8 @@ std::string ReadPlacesPath() {
 // hold read as '?', so the name shown for confirmation is the one that gets stored.
 std::string CityBoxText() {
     std::string name;
-    GetUiWindowText(CityBox(), PlaceNameInputMaxBytes + 98, &name);  // the edit holds at most 298
+    // At most 298 bytes are read; the field itself takes no more than PlaceNameInputMaxBytes.
+    GetUiWindowText(CityBox(), PlaceNameInputMaxBytes + 98, &name);
     return name;
 }
 

@@ -3,6 +3,11 @@
 
 #include <stdio.h>
 #include <string.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include <cmath>
 
@@ -39,24 +44,25 @@ bool ReadWholeFile(FILE* f, std::vector<uint8_t>* data) {
     return ferror(f) == 0;
 }
 
-// Writes bytes at offset and truncates the file there plus their length: the file is
-// rewritten in place from offset on.
-bool RewriteFrom(FILE** f, const char* path, long offset, const std::vector<uint8_t>& tail, long newLength) {
-    if (fseek(*f, offset, SEEK_SET) != 0) return false;
-    if (!tail.empty() && fwrite(tail.data(), 1, tail.size(), *f) != tail.size()) return false;
-    if (fflush(*f) != 0) return false;
-    // Shortening needs a reopen: stdio cannot truncate, so the kept bytes are written
-    // back through a fresh handle opened for writing.
+// Cuts an open file to `length` bytes, keeping the handle.
+bool TruncateOpenFile(FILE* f, long length) {
+    if (fflush(f) != 0) return false;
+#ifdef _WIN32
+    return _chsize(_fileno(f), length) == 0;
+#else
+    return ftruncate(fileno(f), static_cast<off_t>(length)) == 0;
+#endif
+}
+
+// Writes bytes at offset and ends the file at newLength: the file is rewritten in place
+// from offset on, and what comes before offset is never touched.
+bool RewriteFrom(FILE* f, long offset, const std::vector<uint8_t>& tail, long newLength) {
+    if (fseek(f, offset, SEEK_SET) != 0) return false;
+    if (!tail.empty() && fwrite(tail.data(), 1, tail.size(), f) != tail.size()) return false;
+    if (fflush(f) != 0) return false;
     long length = 0;
-    if (fseek(*f, 0, SEEK_END) == 0) length = ftell(*f);
-    if (length <= newLength) return true;
-    std::vector<uint8_t> keep;
-    if (!ReadWholeFile(*f, &keep)) return false;
-    keep.resize(static_cast<size_t>(newLength));
-    fclose(*f);
-    *f = fopen(path, "wb");
-    if (*f == nullptr) return false;
-    return keep.empty() || fwrite(keep.data(), 1, keep.size(), *f) == keep.size();
+    if (fseek(f, 0, SEEK_END) == 0) length = ftell(f);
+    return length <= newLength || TruncateOpenFile(f, newLength);
 }
 
 bool WriteCount(FILE* f, int count) {
@@ -65,11 +71,25 @@ bool WriteCount(FILE* f, int count) {
     return fseek(f, 0, SEEK_SET) == 0 && fwrite(bytes.data(), 1, 2, f) == 2;
 }
 
+// Lower case in Windows-1251, the code page of every stored name: Latin, Russian and the
+// other Cyrillic letters the list box treats as case pairs.
 unsigned char FoldCase(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDF) return static_cast<unsigned char>(c + 32);  // Cyrillic А..Я
-    if (c == 0xA8) return 0xB8;                                              // Ё
-    return c;
+    if (c >= 0xC0 && c <= 0xDF) return static_cast<unsigned char>(c + 32);  // А..Я
+    switch (c) {
+    case 0x80: return 0x90;                                                  // Ђ
+    case 0x81: return 0x83;                                                  // Ѓ
+    case 0x8A: case 0x8C: case 0x8D: case 0x8E: case 0x8F:                   // Љ Њ Ќ Ћ Џ
+        return static_cast<unsigned char>(c + 0x10);
+    case 0xA1: return 0xA2;                                                  // Ў
+    case 0xA3: return 0xBC;                                                  // Ј
+    case 0xA5: return 0xB4;                                                  // Ґ
+    case 0xA8: case 0xAA: case 0xAF:                                         // Ё Є Ї
+        return static_cast<unsigned char>(c + 0x10);
+    case 0xB2: return 0xB3;                                                  // І
+    case 0xBD: return 0xBE;                                                  // Ѕ
+    default: return c;
+    }
 }
 
 // The sound records of a file image and where the last one ends.
@@ -213,7 +233,7 @@ bool AppendPlaceToFile(const char* path, const PlaceRecord& record, int* newCoun
     if (end < 2) PutInt16(&tail, 0);
     AppendPlaceRecordBytes(&tail, record);
     long writeAt = static_cast<long>(end < 2 ? 0 : end);
-    bool ok = RewriteFrom(&f, path, writeAt, tail, writeAt + static_cast<long>(tail.size()));
+    bool ok = RewriteFrom(f, writeAt, tail, writeAt + static_cast<long>(tail.size()));
     int count = static_cast<int>(records.size()) + 1;
     ok = ok && WriteCount(f, count);
     if (fclose(f) != 0) ok = false;
@@ -232,12 +252,13 @@ RemovePlaceResult RemovePlaceFromFile(const char* path, const char* name, int* r
     std::vector<PlaceRecord> records = SoundRecords(data, &end, &starts);
     RemovePlaceResult result = PlaceNotInFile;
     for (size_t i = 0; i < records.size(); ++i) {
-        if (!SamePlaceName(records[i].name.c_str(), name)) continue;
+        // Records the list leaves out cannot be the place the user deletes.
+        if (!UsableCoordinates(records[i]) || !SamePlaceName(records[i].name.c_str(), name)) continue;
         size_t start = starts[i];
         size_t next = i + 1 < starts.size() ? starts[i + 1] : end;
         std::vector<uint8_t> tail(data.begin() + static_cast<long>(next), data.end());
         long newLength = static_cast<long>(data.size() - (next - start));
-        bool ok = RewriteFrom(&f, path, static_cast<long>(start), tail, newLength);
+        bool ok = RewriteFrom(f, static_cast<long>(start), tail, newLength);
         ok = ok && WriteCount(f, static_cast<int>(records.size()) - 1);
         if (removedIndex != nullptr) *removedIndex = static_cast<int>(i);
         result = PlaceRemoved;

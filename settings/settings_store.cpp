@@ -36,6 +36,8 @@ bool QueryValue(const char* subKey, const char* valueName, void* buffer, unsigne
         DWORD got = size;
         ok = RegQueryValueExA(key, valueName, nullptr, &type, scratch, &got) == ERROR_SUCCESS &&
              got <= bufferSize && (!requireString || type == REG_SZ);
+        // A text stored without its NUL that fills the buffer would leave it unterminated.
+        if (ok && requireString && got == bufferSize && scratch[got - 1] != 0) ok = false;
         if (ok) memcpy(buffer, scratch, got);
         delete[] scratch;
     }

@@ -193,6 +193,16 @@ TEST_F(PlaceFileOnDisk, RemovingKeepsTheOtherRecordsByteForByte) {
     }
 }
 
+TEST_F(PlaceFileOnDisk, RemovingSkipsARecordTheListLeavesOut) {
+    // A record with latitude 200 is never shown; the shown place of the same name goes.
+    const std::vector<PlaceRecord> all = {Place("Twin", 200.0f), Place("Other"), Place("twin", 10.0f)};
+    Write(FileImage(3, all));
+    int index = -1;
+    EXPECT_EQ(RemovePlaceFromFile(path_.c_str(), "TWIN", &index), PlaceRemoved);
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(Read(), FileImage(2, {all[0], all[1]}));
+}
+
 TEST_F(PlaceFileOnDisk, RemovingTheOnlyRecordLeavesAnEmptyList) {
     Write(FileImage(1, {Place("Only")}));
     EXPECT_EQ(RemovePlaceFromFile(path_.c_str(), "Only", nullptr), PlaceRemoved);
@@ -211,6 +221,10 @@ TEST(PlaceNames, CompareIgnoringLatinAndCyrillicCase) {
     EXPECT_TRUE(SamePlaceName("Paris", "pARIS"));
     EXPECT_TRUE(SamePlaceName("\xCC\xEE\xF1\xEA\xE2\xE0", "\xEC\xEE\xF1\xEA\xE2\xE0"));  // Москва / москва
     EXPECT_TRUE(SamePlaceName("\xA8\xEB\xEA\xE8", "\xB8\xEB\xEA\xE8"));                  // Ёлки / ёлки
+    // The other Cyrillic capitals of the code page: Ђ Ѓ Љ Њ Ќ Ћ Џ Ў Ј Ґ Є Ї І Ѕ.
+    EXPECT_TRUE(SamePlaceName("\x80\x81\x8A\x8C\x8D\x8E\x8F\xA1\xA3\xA5\xAA\xAF\xB2\xBD",
+                              "\x90\x83\x9A\x9C\x9D\x9E\x9F\xA2\xBC\xB4\xBA\xBF\xB3\xBE"));
+    EXPECT_FALSE(SamePlaceName("\xB2", "\xA8"));   // І is not Ё
     EXPECT_FALSE(SamePlaceName("Paris", "Pari"));
     EXPECT_FALSE(SamePlaceName("Pari", "Paris"));
 }
