@@ -28,14 +28,15 @@ void FormatAngle(double angle, char* text, size_t size) {
         std::snprintf(text, size, "--");
         return;
     }
-    const long seconds = RoundHalfUp(std::fabs(angle) * 3600.0);
-    const long degrees = (seconds / 3600) % 360;
-    const long minutes = (seconds / 60) % 60;
-    const long rest = seconds % 60;
+    // Whole arc seconds of up to 1e9 degrees need more than 32 bits.
+    const long long seconds = static_cast<long long>(std::floor(std::fabs(angle) * 3600.0 + 0.5));
+    const int degrees = static_cast<int>((seconds / 3600) % 360);
+    const int minutes = static_cast<int>((seconds / 60) % 60);
+    const int rest = static_cast<int>(seconds % 60);
     if (angle < 0.0) {
-        std::snprintf(text, size, "-%ld\xB0 %02ld' %02ld\"", degrees, minutes, rest);
+        std::snprintf(text, size, "-%d\xB0 %02d' %02d\"", degrees, minutes, rest);
     } else {
-        std::snprintf(text, size, "%02ld\xB0 %02ld' %02ld\"", degrees, minutes, rest);
+        std::snprintf(text, size, "%02d\xB0 %02d' %02d\"", degrees, minutes, rest);
     }
 }
 

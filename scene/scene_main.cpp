@@ -130,6 +130,8 @@ void DrawStarPass() {
 }  // namespace
 
 void SceneInit(HWND) {
+    ForgetSphereLists();
+    ForgetTextLists();
     Scene.preview = IsPreviewMode();
     ReadSceneSettings();
     SetUpProjection();

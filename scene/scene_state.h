@@ -61,6 +61,11 @@ void DrawStarSprite(double x, double y, double size, double angle, double bright
 void DrawFlare(GLUquadric* quadric, double x, double y, double size, double angle, double alpha);
 void DrawCachedSphere(double radius);
 
+// Display lists belong to the GL context they were made in: SceneInit, which runs on a
+// fresh context, starts without the sphere and text lists of an earlier one.
+void ForgetSphereLists();
+void ForgetTextLists();
+
 // The text pass.
 void CreatePanelFonts();
 HFONT CreateUiFont(int height, int weight, const char* face);

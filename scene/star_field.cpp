@@ -73,6 +73,14 @@ void EndSprite() {
 
 }  // namespace
 
+void ForgetSphereLists() {
+    while (SphereListCache != nullptr) {
+        SphereListEntry* next = SphereListCache->next;
+        delete SphereListCache;
+        SphereListCache = next;
+    }
+}
+
 void CreateStarField() { FillStarField(&Scene.stars, RuntimeRandom); }
 
 void CALLBACK SceneTick(HWND, UINT, UINT_PTR, DWORD) { AdvanceStarField(&Scene.stars, RuntimeRandom); }

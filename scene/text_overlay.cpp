@@ -35,6 +35,7 @@ struct TextExtent {
     int height;
     int cx;      // the text's own extent in pixels
     int cy;
+    bool drawn;  // the GDI rendering succeeded (an empty text counts as drawn)
 };
 
 // One rendered text kept as a display list of its own.
@@ -52,7 +53,7 @@ GLuint currentList = TextList;
 // wider than the measured extent: some GDIs (Wine's, with long Cyrillic texts) draw a few
 // pixels beyond it, and the last character would be clipped.
 TextExtent RenderIntoList(const char* text, GLuint list) {
-    TextExtent extent = {0, 0, 0, 0};
+    TextExtent extent = {0, 0, 0, 0, false};
     const int length = static_cast<int>(std::strlen(text));
     HWND focus = GetFocus();
     HDC screen = GetDC(focus);
@@ -88,9 +89,11 @@ TextExtent RenderIntoList(const char* text, GLuint list) {
             info.header.biBitCount = 1;
             info.header.biCompression = BI_RGB;
             bits.assign(static_cast<size_t>(extent.width / 8) * size.cy, 0);
-            GetDIBits(memory, bitmap, 0, size.cy, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
-                      DIB_RGB_COLORS);
+            extent.drawn = GetDIBits(memory, bitmap, 0, size.cy, bits.data(),
+                                     reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != 0;
             DeleteObject(bitmap);
+        } else {
+            extent.drawn = size.cx <= 0 || size.cy <= 0;
         }
         SelectObject(memory, oldFont);
         DeleteDC(memory);
@@ -134,8 +137,14 @@ TextExtent RenderTextList(const char* text) {
         return RenderIntoList(text, TextList);
     }
     CachedText entry = {CurrentTextFont, text, list, RenderIntoList(text, list)};
-    textCache.push_back(entry);
     currentList = list;
+    // A rendering that failed (GDI short of resources) is shown once, not kept.
+    if (!entry.extent.drawn) {
+        glDeleteLists(list, 1);
+        currentList = TextList;
+        return RenderIntoList(text, TextList);
+    }
+    textCache.push_back(entry);
     return entry.extent;
 }
 
@@ -283,6 +292,11 @@ void DrawClock(double l) {
 
 }  // namespace
 
+void ForgetTextLists() {
+    textCache.clear();
+    currentList = TextList;
+}
+
 HFONT CreateUiFont(int height, int weight, const char* face) {
     return CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, RUSSIAN_CHARSET, OUT_STROKE_PRECIS, CLIP_CHARACTER_PRECIS,
                        0, 0, face);
@@ -295,7 +309,7 @@ HFONT SelectTextFont(HFONT font) {
 }
 
 void CreatePanelFonts() {
-    if (Scene.bodyFont != nullptr) return;
+    if (Scene.bodyFont != nullptr || Scene.titleFont != nullptr) return;  // made once, even if one failed
     if (Scene.preview) {
         Scene.bodyFont = CreateUiFont(14, 400, "Arial");
     } else if (GetSystemMetrics(SM_CXSCREEN) < 1024) {

@@ -39,6 +39,8 @@ TEST(FormatAngle, DegreesMinutesSecondsWithSignAndRounding) {
         {359.99999, "00\xB0 00' 00\""},         // 360 wraps to 0
         {180.0, "180\xB0 00' 00\""},
         {-179.99999, "-180\xB0 00' 00\""},
+        {1e6, "280\xB0 00' 00\""},              // arc seconds beyond 32 bits
+        {-1e6 - 0.5, "-280\xB0 30' 00\""},
     };
     for (const auto& c : cases) EXPECT_EQ(c.text, Angle(c.angle)) << c.angle;
 }

@@ -94,6 +94,7 @@ protected:
         ASSERT_TRUE(OpenSceneHost(&host, ScreenW, ScreenH, preview));
         const HFONT title = Scene.titleFont, body = Scene.bodyFont;
         Scene = SceneState{};
+        MoonState = decltype(MoonState){};   // as a new process has it
         Scene.titleFont = preview ? nullptr : title;
         Scene.bodyFont = preview ? nullptr : body;
         SceneRegister();
