@@ -39,6 +39,9 @@ BOOL InitProgressDialog(HWND dialog) {
 }
 
 void ReportOutcome(HWND dialog, bool installed) {
+  // The worker sent its outcome and waits; it has nothing left to do, so it may end
+  // before the hand-over and the message boxes below run.
+  if (InSendMessage()) ReplyMessage(0);
   State = Finished;
   // The worker stops the animation too, but a timer belongs to this thread.
   KillTimer(dialog, ProgressAnimationTimer);

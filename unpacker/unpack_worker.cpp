@@ -9,8 +9,9 @@
 
 namespace {
 
-// Fixed by the dialog thread before the worker starts; only read afterwards.
-char gInstallFolder[MAX_PATH + 1];
+// Fixed by the dialog thread before the worker starts; only read afterwards. The setup
+// dialog takes a folder of up to 298 characters and a backslash.
+char gInstallFolder[320];
 bool gExtractionSucceeded;
 
 }  // namespace
@@ -22,8 +23,8 @@ void SetUnpackWorkerInput(const char* installFolder, bool extractionSucceeded) {
 
 DWORD WINAPI UnpackWorker(LPVOID dialogWindow) {
     HWND dialog = static_cast<HWND>(dialogWindow);
-    char packedPath[MAX_PATH + 32];
-    char texturePath[MAX_PATH + 32];
+    char packedPath[sizeof(gInstallFolder) + 32];
+    char texturePath[sizeof(gInstallFolder) + 32];
     std::snprintf(packedPath, sizeof(packedPath), "%smoon_1024x1024.pack", gInstallFolder);
     std::snprintf(texturePath, sizeof(texturePath), "%smoon_2048x1024.bmp", gInstallFolder);
     // The report has no reader in a windowed program.

@@ -94,6 +94,10 @@ def main():
         expect(list(languages) == [0], 'payload %d is language neutral' % (144 + i))
         expect(languages.get(0) == open(path, 'rb').read(), 'payload %d is %s as built' % (144 + i, path))
     expect(set(res.get(RT_DIALOG, {})) >= {130, 133}, 'dialogs 130 and 133')
+    # The progress dialog's icon: a static item at 7, 7 of 20 x 20 units, id -1.
+    progress = next(iter(res.get(RT_DIALOG, {}).get(130, {0: b''}).values()))
+    icon_item = struct.pack('<hhhhi', 7, 7, 20, 20, -1)
+    expect(icon_item in progress, 'progress dialog icon at 7, 7, 20 x 20')
     bitmap = next(iter(res.get(RT_BITMAP, {}).get(129, {0: b''}).values()))
     if len(bitmap) >= 40:
         width, height, _, bits = struct.unpack_from('<iiHH', bitmap, 4)

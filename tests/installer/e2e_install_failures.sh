@@ -6,10 +6,10 @@ set -u
 . "$SELENARIUM_SOURCE_DIR/tests/installer/setup_e2e_lib.sh"
 setup_e2e_start
 W=$SETUP_WORK
-READ_ONLY_FILE=
+READ_ONLY_FILES=()
 cleanup() {
   # An immutable test file would stop the prefix from being removed.
-  [ -n "$READ_ONLY_FILE" ] && chattr -i "$READ_ONLY_FILE" 2>/dev/null
+  for f in "${READ_ONLY_FILES[@]}"; do chattr -i "$f" 2>/dev/null; done
   wine_env_stop
 }
 trap cleanup EXIT
@@ -54,26 +54,42 @@ check "no folder: final message shows an icon" test "$(field "$W/nofolder.first.
 check "no folder: not registered" not_registered
 check "settings seeded before the files" grep -q 'No Such Drive' <(settings_values)
 
-# 3. A read-only file where a payload file goes: "Can't write file" with its name, then
-#    the final failure. Root ignores the read-only attribute, so the file is also made
-#    immutable when that is possible, else a folder takes its place.
-BLOCKED=$(cpath 'C:\Blocked\')
-mkdir -p "$BLOCKED"
-echo old >"$BLOCKED/town_ru"
-wine cmd /c 'attrib +r C:\Blocked\town_ru' >/dev/null 2>&1
-if [ "$(id -u)" = 0 ]; then
-  if chattr +i "$BLOCKED/town_ru" 2>/dev/null; then
-    READ_ONLY_FILE="$BLOCKED/town_ru"
-  else
-    rm -f "$BLOCKED/town_ru"; mkdir "$BLOCKED/town_ru"
+# block_file DIR NAME: a read-only file where a payload file goes. Root ignores the
+# read-only attribute, so the file is also made immutable when that is possible, else a
+# folder takes its place.
+block_file() {
+  mkdir -p "$1"
+  echo old >"$1/$2"
+  wine cmd /c "attrib +r $(winpath "$1/$2")" >/dev/null 2>&1
+  if [ "$(id -u)" = 0 ]; then
+    if chattr +i "$1/$2" 2>/dev/null; then
+      READ_ONLY_FILES+=("$1/$2")
+    else
+      rm -f "$1/$2"; mkdir "$1/$2"
+    fi
   fi
-fi
+}
+
+# 3. A payload file that cannot be written: "Can't write file" with its name, then the
+#    final failure.
+BLOCKED=$(cpath 'C:\Blocked\')
+block_file "$BLOCKED" town_ru
 install_into 'C:\Blocked' blocked || exit 1
 check "blocked file named" test "$(field "$W/blocked.first.txt" text)" = "Can't write file town_ru"
 check "blocked: final failure" test "$(field "$W/blocked.last.txt" text)" = "Setup is not complete"
 check "blocked: files before it written" test -s "$BLOCKED/town_en"
 check "blocked: files after it not written" test ! -e "$BLOCKED/readme.txt"
 check "blocked: not registered" not_registered
+
+#    The last payload file blocked: the picture is written and unpacks, and the
+#    installation still ends as a failure.
+LATE=$(cpath 'C:\Late\')
+block_file "$LATE" license.txt
+install_into 'C:\Late' late || exit 1
+check "late block named" test "$(field "$W/late.first.txt" text)" = "Can't write file license.txt"
+check "late block: final failure" test "$(field "$W/late.last.txt" text)" = "Setup is not complete"
+check "late block: the picture unpacked" test -s "$LATE/moon_2048x1024.bmp"
+check "late block: not registered" not_registered
 
 # 4. A damaged packed picture: the unpacking fails, the pack is still removed.
 install_into 'C:\Damaged' damaged "$SELENARIUM_WIN64_BIN/setup_selenarium_damaged_pack.exe" || exit 1
