@@ -126,6 +126,6 @@ long DecodePicturePayload(unsigned char* buffer, long length, long capacity, std
     }
     if (decodedLength) std::memcpy(buffer, out, decodedLength);
     std::free(out);
-    ReportEnd(report, crc == stored, length, static_cast<long>(decodedLength));
+    if (decodedLength) ReportEnd(report, crc == stored, length, static_cast<long>(decodedLength));
     return static_cast<long>(decodedLength);
 }

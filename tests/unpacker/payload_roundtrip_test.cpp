@@ -113,8 +113,13 @@ TEST_P(PayloadRoundTrip, DecodesToTheSameBytesWithMatchingCheckValue) {
     std::vector<uint8_t> decoded = Decode(payload, bytes.size(), &result, &report);
     ASSERT_EQ(result, static_cast<long>(bytes.size())) << report;
     EXPECT_TRUE(decoded == bytes);
-    EXPECT_NE(report.find("OK\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("Using 8 MB memory model\n\n"), std::string::npos);
+    if (bytes.empty()) {
+        // Nothing to decode: the report stops after its opening lines.
+        EXPECT_EQ(report, "Using 8 MB memory model\n\nProgress  : ");
+    } else {
+        EXPECT_NE(report.find("OK\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("Using 8 MB memory model\n\n"), std::string::npos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, PayloadRoundTrip, testing::Range(0, 7),
