@@ -124,8 +124,8 @@ void OnCommand(HWND dialog, int id, int notification) {
         if (notification == CBN_SELCHANGE) ChangeLanguage(dialog);
         break;
     case IDC_ABOUT:
-        DialogBoxParamA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
-                        MAKEINTRESOURCEA(IDD_ABOUT_BOX), dialog, AboutDialogProc, 0);
+        DialogBoxParamW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)),
+                        MAKEINTRESOURCEW(IDD_ABOUT_BOX), dialog, AboutDialogProc, 0);
         break;
     default:
         break;

@@ -35,8 +35,8 @@ bool WideToUiText(const wchar_t* text, std::string* out) {
 
 BOOL SetUiWindowText(HWND window, const char* text) {
     std::wstring wide = UiTextToWide(text);
-    // DefWindowProcW stores the text as given; SetWindowTextW would pass it through an
-    // ANSI window procedure (the dialogs are made by DialogBoxParamA) and lose it.
+    // DefWindowProcW stores the text as given; SetWindowTextW would pass it through the
+    // window procedure, which loses it when that procedure is an ANSI one.
     return static_cast<BOOL>(DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 

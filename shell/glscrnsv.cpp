@@ -133,7 +133,9 @@ static int RunConfigure(HWND hwndParent)
     shell.runMode = Configure;
     ConstructSaverShell(&shell);
 
-    INT_PTR result = DialogBoxParamA(g_hInstance, MAKEINTRESOURCEA(2003), hwndParent,
+    // A Unicode dialog: an ANSI edit field keeps its text in the system code page, which
+    // would turn the Russian city names into question marks on a Western Windows.
+    INT_PTR result = DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(2003), hwndParent,
                                      SaverDialogProc, 0);
     if (shell.psswMain) {
         SaverWindow* pssw = shell.psswMain;

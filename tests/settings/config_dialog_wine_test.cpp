@@ -503,6 +503,11 @@ TEST_F(RussianOnWesternSystemTest, LabelsCaptionAndCitiesReadBackAsCyrillic) {
     EXPECT_GE(dialog_.Find(IDC_CITY_BOX, "Киев"), 0);
     // Moscow's zone: the default city is picked by its Russian name.
     EXPECT_EQ(dialog_.Text(IDC_CITY_BOX), kMoscowShown);
+    // Unicode windows throughout: an ANSI edit field would keep the name in code page 1252.
+    HWND cityBox = GetDlgItem(dialog_.dialog(), IDC_CITY_BOX);
+    EXPECT_TRUE(IsWindowUnicode(dialog_.dialog()));
+    EXPECT_TRUE(IsWindowUnicode(cityBox));
+    EXPECT_TRUE(IsWindowUnicode(FindWindowExA(cityBox, nullptr, "Edit", nullptr)));
 }
 
 TEST_F(RussianOnWesternSystemTest, MessageBoxAndAboutBoxShowCyrillic) {
