@@ -34,4 +34,16 @@ for dll in $imports; do
     echo "FAIL: $program imports $dll, which is not a Windows system DLL"; fail=1
   fi
 done
+# Functions Windows XP lacks that language runtimes pull in (the POSIX thread library's
+# clock and the newer synchronisation calls): a program importing one will not start there.
+newer="GetTickCount64 InitializeConditionVariable SleepConditionVariableCS SleepConditionVariableSRW
+WakeConditionVariable WakeAllConditionVariable InitializeSRWLock AcquireSRWLockExclusive
+AcquireSRWLockShared ReleaseSRWLockExclusive ReleaseSRWLockShared InitOnceExecuteOnce
+InitOnceBeginInitialize GetCurrentProcessorNumber FlsAlloc FlsGetValue FlsSetValue FlsFree"
+functions=$(awk '/DLL Name:/ {inside=1; next} /^$/ {inside=0} inside && NF >= 2 {print $NF}' <<<"$dump" | sort -u)
+for f in $newer; do
+  if grep -qx -- "$f" <<<"$functions"; then
+    echo "FAIL: $program imports $f, which Windows XP does not have"; fail=1
+  fi
+done
 exit $fail
