@@ -276,6 +276,9 @@ void TeardownSaverPalette(SaverPalette* pPalette, HDC hdc)
 {
     if (pPalette == nullptr)
         return;
+    // Giving the colours back sends WM_SYSCOLORCHANGE to this window at once; a palette
+    // being torn down must not answer it by taking them over again.
+    pPalette->pfnHandler = NoPaletteHandler;
     if (pPalette->bTakeOver) {
         // A window closed while it held the static colours returns the user's colours too.
         if (hdc)

@@ -81,11 +81,14 @@ void SetSysColour(int id, COLORREF colour)
     SetSysColors(1, &id, &colour);
 }
 
+// Set by a test that lets the system's colour-change message reach the palette too.
+bool g_routeColourChanges = false;
+
 LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Only the realisation request goes to the palette, so each test drives the other
     // palette messages itself.
-    if (message == WM_USER && g_pSaverShell)
+    if ((message == WM_USER || (message == WM_SYSCOLORCHANGE && g_routeColourChanges)) && g_pSaverShell)
         return PaletteHandleMessage(g_pSaverShell->pPalette, hwnd, message, wParam, lParam);
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -432,6 +435,25 @@ TEST_F(PaletteGdi, TeardownWhileTheColoursAreReplacedGivesThemBack)
     EXPECT_EQ(GetSystemPaletteUse(hdc_), static_cast<UINT>(SYSPAL_STATIC));
     EXPECT_EQ(SelectedPalette(), static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)));
     EXPECT_EQ(GetObjectType(hPal), 0u);
+}
+
+// Giving the colours back makes the system send its colour-change message to the window
+// there and then; an active window's palette must not take them over again.
+TEST_F(PaletteGdi, TeardownOfAnActiveWindowLeavesTheUsersColours)
+{
+    SetSysColour(COLOR_SCROLLBAR, RGB(10, 20, 30));
+    DeleteUserColour("Scrollbar");
+    shell_.bActive = true;
+    SaverPalette* p = Create(false, PFD_NEED_SYSTEM_PALETTE);
+    ASSERT_NE(p, nullptr);
+    ASSERT_NE(RealizePaletteForWindow(p, window_, hdc_, false), -1);
+    ASSERT_TRUE(p->bColorsReplaced);
+
+    g_routeColourChanges = true;
+    TeardownSaverPalette(p, hdc_);
+    g_routeColourChanges = false;
+    EXPECT_EQ(GetSysColor(COLOR_SCROLLBAR), RGB(10, 20, 30));
+    EXPECT_EQ(GetSystemPaletteUse(hdc_), static_cast<UINT>(SYSPAL_STATIC));
 }
 
 TEST_F(PaletteGdi, WithoutAPaletteEveryPaletteMessageIsAnsweredWithZero)
