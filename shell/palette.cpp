@@ -16,10 +16,10 @@
 
 namespace {
 
-// The stock default palette's 20 colours and the slot each takes in a 3-3-2 palette.
+// The stock default palette's 20 colours, and the slot each was given in the last palette
+// built (kStandardStaticSlots with the stock colours).
 PaletteColour gStaticColours[kStaticColourCount];
-int gStaticSlots[kStaticColourCount] = {
-    0, 3, 24, 27, 64, 67, 88, 173, 181, 236, 247, 164, 91, 7, 56, 63, 192, 199, 248, 255};
+int gStaticSlots[kStaticColourCount];
 
 // Until the creator chooses a handler, palette messages are answered with 0.
 LRESULT NoPaletteHandler(HWND, UINT, WPARAM, LPARAM)
