@@ -29,6 +29,18 @@ double MoonriseOf(const DateTimeRecord& day) {
   return rise;
 }
 
+// The moonrise of the date that begins at `day` (day number j), given the one its own
+// search found. A rise within seconds of midnight may be found only from a neighbouring
+// date's record (each search fixes the horizon at its own midnight); it belongs to this
+// date all the same. Out of the date when neither neighbour finds one in it.
+double RiseWithinDate(const DateTimeRecord& day, double j, double found) {
+  if (j <= found && found < j + 1) return found;
+  const double other = MoonriseOf(AddDays(day, found < j ? 1 : -1));
+  return (j <= other && other < j + 1) ? other : found;
+}
+
+bool WithinDate(double t, double j) { return j <= t && t < j + 1; }
+
 }  // namespace
 
 double FindPhaseTime(DateTimeRecord record, double targetDegrees) {
@@ -84,9 +96,16 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
   DateTimeRecord r = LocalMidnight(newMoonDate, zone);
   double moonrise, moonset;
   RiseSetForDay(moonrise, moonset, r, BodyMoon, true);
+  double j = DayNumber(r);
+  if (j < today && !WithinDate(moonrise, j)) {
+    const double found = MoonriseOf(r);
+    if (std::fabs(found) < 1e100) {
+      const double within = RiseWithinDate(r, j, found);
+      if (WithinDate(within, j)) moonrise = within;
+    }
+  }
   int count = moonrise > lastNewMoon ? 2 : 1;
 
-  double j = DayNumber(r);
   while (j < today) {
     r = AddDays(r, 1);
     j = DayNumber(r);
@@ -97,7 +116,10 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
       result.moonrise = moonrise;
       return result;
     }
-    if (j <= moonrise && moonrise < j + 1) ++count;
+    // Every date is judged the same way, so a rise counted today is still counted once
+    // today has become a past date.
+    moonrise = RiseWithinDate(r, j, moonrise);
+    if (WithinDate(moonrise, j)) ++count;
   }
 
   // A search for today may have landed on a neighbouring date's moonrise; a rise within
@@ -121,16 +143,35 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
   char riseText[16], newMoonText[16];
   FormatClockTime(riseText, (moonrise - today) * 24.0);
   FormatClockTime(newMoonText, (nextNewMoon - today) * 24.0);
-  if (moonrise > nextNewMoon) {
+  switch (DateShape(result)) {
+  case NewMoonThenRise:
     std::snprintf(result.text, sizeof result.text, "%d/1(%.12s)/2(%.12s)", count - 1, newMoonText, riseText);
-  } else if (nextNewMoon < today + 1) {
+    break;
+  case RiseThenNewMoon:
     std::snprintf(result.text, sizeof result.text, "%d/%d(%.12s)/1(%.12s)", count - 1, count, riseText, newMoonText);
-  } else if (today <= moonrise && moonrise <= today + 1) {
+    break;
+  case NewMoonOnly:
+    std::snprintf(result.text, sizeof result.text, "%d/1(%.12s)", count, newMoonText);
+    break;
+  case RiseOnly:
     std::snprintf(result.text, sizeof result.text, "%d/%d(%.12s)", count - 1, count, riseText);
-  } else {
+    break;
+  case NoChange:
     std::snprintf(result.text, sizeof result.text, "%d", count);
+    break;
   }
   return result;
+}
+
+LunarDateShape DateShape(const LunarDayCount& n) {
+  // A new moon today with a moonrise outside today (none on this date) would otherwise be
+  // shown with the clock time of another date's moonrise.
+  const bool newMoonToday = n.nextNewMoon < n.today + 1;
+  const bool riseToday = n.today <= n.moonrise && n.moonrise <= n.today + 1;
+  if (newMoonToday && !riseToday) return NewMoonOnly;
+  if (n.moonrise > n.nextNewMoon) return newMoonToday ? NewMoonThenRise : NoChange;
+  if (newMoonToday) return RiseThenNewMoon;
+  return riseToday ? RiseOnly : NoChange;
 }
 
 int LunarDayAt(const LunarDayCount& n, double now) {
@@ -138,15 +179,20 @@ int LunarDayAt(const LunarDayCount& n, double now) {
   const double a = (n.moonrise - n.today) * 24.0;
   const double b = (n.nextNewMoon - n.today) * 24.0;
   const double c = (now - n.today) * 24.0;
-  if (n.moonrise > n.nextNewMoon) {
+  switch (DateShape(n)) {
+  case NewMoonThenRise:
     if (c < b) return n.count - 1;
     return c < a ? 1 : 2;
-  }
-  if (n.nextNewMoon < n.today + 1) {
+  case RiseThenNewMoon:
     if (c < a) return n.count - 1;
     return c < b ? n.count : 1;
+  case NewMoonOnly:
+    return c < b ? n.count : 1;
+  case RiseOnly:
+    return c < a ? n.count - 1 : n.count;
+  case NoChange:
+    break;
   }
-  if (n.today <= n.moonrise && n.moonrise <= n.today + 1) return c < a ? n.count - 1 : n.count;
   return n.count;
 }
 

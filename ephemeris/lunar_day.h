@@ -25,6 +25,16 @@ struct LunarDayCount {
 // `localMidnight` (UT record), for the zone offset in hours.
 LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zoneHours);
 
+// What happens on the counted date, in the order it happens; it decides the text's form.
+enum LunarDateShape {
+  NoChange,         // "N"
+  RiseOnly,         // "N-1/N(rise)"
+  RiseThenNewMoon,  // "N-1/N(rise)/1(new moon)"
+  NewMoonThenRise,  // "N-1/1(new moon)/2(rise)"
+  NewMoonOnly,      // "N/1(new moon)": no moonrise on the date
+};
+LunarDateShape DateShape(const LunarDayCount& count);
+
 // The lunar day at the instant `now` (day number) within the counted date; -1 if failed.
 int LunarDayAt(const LunarDayCount& count, double now);
 

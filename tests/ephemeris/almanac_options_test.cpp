@@ -52,6 +52,7 @@ TEST(AlmanacOptions, BadArgumentsAreNamed) {
       {{"--utc", "2005-13-01T00:00:00"}, "--utc"},
       {{"--utc", "2005-10-12T24:00:00"}, "--utc"},
       {{"--utc", "2005-10-12T12:00"}, "--utc"},
+      {{"--utc", "1500-03-01T12:00:00"}, "--utc"},   // before the Gregorian calendar
       {{"--verbose"}, "--verbose"},
   };
   for (const auto& c : cases) {
@@ -64,6 +65,7 @@ TEST(AlmanacOptions, BadArgumentsAreNamed) {
   AlmanacOptions o;
   std::string error;
   EXPECT_TRUE(Parse({"--utc", "2004-02-29T23:59:59"}, o, error)) << error;
+  EXPECT_TRUE(Parse({"--utc", "1583-01-01T00:00:00"}, o, error)) << error;
 }
 
 }  // namespace

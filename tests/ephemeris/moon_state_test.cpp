@@ -118,6 +118,28 @@ TEST(LunarDay, LaterDayStartsExactlyAtTheMoonrise) {
   EXPECT_EQ(LunarDayAt(count, std::nextafter(count.moonrise, -1e9)), 9);
 }
 
+// Rare dates at high latitudes: a moonrise seconds before local midnight, found only by
+// the neighbouring date's search, and new-moon dates without a moonrise. Each date's text
+// starts with the lunar day the date before ended on.
+TEST(LunarDay, RisesAtMidnightAndNewMoonsWithoutRiseKeepTheCountGoing) {
+  const struct {
+    double latitude, longitude, zone;
+    DateTimeRecord firstNoonUtc;
+    const char* texts[4];
+  } cases[] = {
+      {55.75, 0, 0, Utc(2020, 4, 10, 12), {"17/18(22:34)", "18/19(23:59)", "19", "19/20(01:14)"}},
+      {55.75, 82.5, 5.5, Utc(2026, 10, 4, 6, 30), {"23/24(22:24)", "24", "24/25(00:00)", "25/26(01:32)"}},
+      {61.5, 0, 0, Utc(2024, 7, 3, 12), {"26/27(23:26)", "27/28(23:46)", "28/1(22:59)", "1/2(01:23)"}},
+      {61.5, 82.5, 5.5, Utc(2025, 6, 23, 6, 30), {"26/27(23:51)", "27/28(23:59)", "28/1(16:03)", "1/2(01:27)"}},
+  };
+  for (const auto& c : cases) {
+    for (int i = 0; i < 4; ++i) {
+      UpdateAt(c.latitude, c.longitude, c.zone, AddDays(c.firstNoonUtc, i));
+      EXPECT_STREQ(MoonState.lunarDayText, c.texts[i]) << c.latitude << " " << c.longitude << " day " << i;
+    }
+  }
+}
+
 TEST(FormatClockTime, TruncatesMinutes) {
   const struct {
     double hours;

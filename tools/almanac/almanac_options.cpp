@@ -21,7 +21,8 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
-// YYYY-MM-DDTHH:MM:SS, a real UTC date and time of day.
+// YYYY-MM-DDTHH:MM:SS, a real UTC date and time of day in the Gregorian calendar (from
+// 1583, the first whole year of it: the ephemeris reads earlier dates as Julian ones).
 bool ParseInstant(const char* text, long long& seconds) {
   if (text == nullptr || std::strlen(text) != 19) return false;
   const char* pattern = "dddd-dd-ddTdd:dd:dd";
@@ -32,7 +33,7 @@ bool ParseInstant(const char* text, long long& seconds) {
   int y, mo, d, h, mi, s;
   if (std::sscanf(text, "%4d-%2d-%2dT%2d:%2d:%2d", &y, &mo, &d, &h, &mi, &s) != 6) return false;
   static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (mo < 1 || mo > 12 || h > 23 || mi > 59 || s > 59) return false;
+  if (y < 1583 || mo < 1 || mo > 12 || h > 23 || mi > 59 || s > 59) return false;
   const int length = kLengths[mo - 1] + (mo == 2 && IsLeap(y) ? 1 : 0);
   if (d < 1 || d > length) return false;
   seconds = UnixSecondsFromUtc(y, mo, d, h, mi, s);
@@ -62,7 +63,7 @@ bool ParseAlmanacOptions(int argc, const char* const* argv, AlmanacOptions& opti
     if (name == "--utc") {
       ok = ParseInstant(value, options.unixSeconds);
       options.haveInstant = ok;
-      if (!ok) error = "--utc: expected YYYY-MM-DDTHH:MM:SS (UTC), got '" + std::string(value) + "'";
+      if (!ok) error = "--utc: expected YYYY-MM-DDTHH:MM:SS (UTC, year 1583 or later), got '" + std::string(value) + "'";
     } else if (name == "--lat") {
       ok = ParseNumber(value, -90, 90, options.latitude);
       if (!ok) error = "--lat: expected degrees from -90 to 90, got '" + std::string(value) + "'";
