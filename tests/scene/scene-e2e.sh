@@ -63,7 +63,9 @@ globe_is_drawn() {
 wait_for_scene() {
   if ! wait_until 90 globe_is_drawn; then
     shot "${1:-timeout}"
-    fail "no frame drawn within 90 s"
+    local state="ended"
+    kill -0 "$SAVER_PID" 2>/dev/null && state="still running"
+    fail "no frame drawn within 90 s (saver $state; its last output: $(tail -n 5 "$WINE_ENV_DIR/saver.log" | tr '\n' '|'))"
     return 1
   fi
   sleep 1  # a few more frames for the eye; correctness does not depend on it
