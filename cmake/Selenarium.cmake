@@ -80,6 +80,11 @@ function(selenarium_unit_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS unit)
 endfunction()
 
+# Tests under Wine run one at a time (native unit tests still run beside them): two Wine
+# sessions at once on a busy two-core machine now and then missed a window or a frame
+# for a minute and more.
+set(SELENARIUM_WINE_LOCK selenarium_wine_session)
+
 # selenarium_wine_test(NAME SOURCES a.cpp... LIBS lib... [GUI])
 #   A GoogleTest program built for Windows (win64 build only) and run under wine64
 #   in a private prefix and display (scripts/wine-run).
@@ -93,6 +98,7 @@ function(selenarium_wine_test name)
   selenarium_warnings(${name})
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES LABELS wine TIMEOUT 300
+    RESOURCE_LOCK ${SELENARIUM_WINE_LOCK}
     ENVIRONMENT "SELENARIUM_WINE_TEMPLATE=${CMAKE_BINARY_DIR}/wine-template")
 endfunction()
 
@@ -111,6 +117,7 @@ function(selenarium_e2e_test name)
   get_filename_component(win32_bin "${CMAKE_BINARY_DIR}/../win32/bin" ABSOLUTE)
   add_test(NAME e2e.${name} COMMAND bash "${T_SCRIPT}")
   set_tests_properties(e2e.${name} PROPERTIES LABELS e2e TIMEOUT ${T_TIMEOUT}
+    RESOURCE_LOCK ${SELENARIUM_WINE_LOCK}
     ENVIRONMENT "SELENARIUM_SOURCE_DIR=${CMAKE_SOURCE_DIR};SELENARIUM_WIN64_BIN=${CMAKE_BINARY_DIR}/bin;SELENARIUM_WIN32_BIN=${win32_bin};SELENARIUM_HOST_BIN=${SELENARIUM_HOST_DIR}/bin;SELENARIUM_WINE_TEMPLATE=${CMAKE_BINARY_DIR}/wine-template")
 endfunction()
 
