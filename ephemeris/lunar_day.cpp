@@ -33,13 +33,13 @@ double MoonriseOf(const DateTimeRecord& day) {
 // search found. A rise within seconds of midnight may be found only from a neighbouring
 // date's record (each search fixes the horizon at its own midnight); it belongs to this
 // date all the same. Out of the date when neither neighbour finds one in it.
-double RiseWithinDate(const DateTimeRecord& day, double j, double found) {
-  if (j <= found && found < j + 1) return found;
-  const double other = MoonriseOf(AddDays(day, found < j ? 1 : -1));
-  return (j <= other && other < j + 1) ? other : found;
-}
-
 bool WithinDate(double t, double j) { return j <= t && t < j + 1; }
+
+double RiseWithinDate(const DateTimeRecord& day, double j, double found) {
+  if (WithinDate(found, j)) return found;
+  const double other = MoonriseOf(AddDays(day, found < j ? 1 : -1));
+  return WithinDate(other, j) ? other : found;
+}
 
 }  // namespace
 
@@ -106,6 +106,7 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
   }
   int count = moonrise > lastNewMoon ? 2 : 1;
 
+  const bool newMoonDateIsToday = j >= today;
   while (j < today) {
     r = AddDays(r, 1);
     j = DayNumber(r);
@@ -122,19 +123,13 @@ LunarDayCount CountLunarDaysTo(const DateTimeRecord& localMidnight, double zone)
     if (WithinDate(moonrise, j)) ++count;
   }
 
-  // A search for today may have landed on a neighbouring date's moonrise; a rise within
-  // today found from a neighbouring date's record starts a lunar day today in either case.
-  if (moonrise < today) {
-    const double next = MoonriseOf(AddDays(r, 1));
-    if (next >= today && next < today + 1) {
+  // On the new moon's own date the loop above has not run: a rise within today found
+  // from a neighbouring date's record starts a lunar day today as well.
+  if (newMoonDateIsToday && !WithinDate(moonrise, today)) {
+    const double withinToday = RiseWithinDate(r, today, moonrise);
+    if (WithinDate(withinToday, today)) {
       ++count;
-      moonrise = next;
-    }
-  } else if (moonrise > today + 1) {
-    const double previous = MoonriseOf(AddDays(r, -1));
-    if (previous >= today && previous < today + 1) {
-      ++count;
-      moonrise = previous;
+      moonrise = withinToday;
     }
   }
   result.count = count;
